@@ -1,0 +1,97 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/currency.hpp"
+#include "base/format_settings.hpp"
+#include "data/field.hpp"
+
+namespace vezu {
+
+// An in-memory table: typed columns, nulls, records in the order they were
+// stored, and one current record. Text is held as UTF-8.
+//
+// Writing follows append / set / post: append() starts a pending record that
+// only post() stores, so a record that fails half-way is never seen.
+class Table {
+public:
+    Table(std::string objectName, std::vector<FieldDef> fields);
+    ~Table();
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
+
+    const std::string& objectName() const { return objectName_; }
+
+    // Structure.
+    std::size_t fieldCount() const { return fields_.size(); }
+    const FieldDef& field(std::size_t index) const { return fields_.at(index); }
+    // Index of the field with exactly this name; throws Error when missing.
+    std::size_t fieldIndex(std::string_view name) const;
+    std::optional<std::size_t> findField(std::string_view name) const;
+
+    // Open / close keep every record.
+    bool isOpen() const { return open_; }
+    void open() { open_ = true; }
+    void close() { open_ = false; }
+
+    // Writing.
+    void append();
+    void setText(std::size_t fieldIndex, std::string_view utf8);
+    void setInteger(std::size_t fieldIndex, std::int32_t value);
+    void setCurrency(std::size_t fieldIndex, Currency value);
+    void post();
+    void cancel();
+    bool hasPendingRecord() const { return pending_ != nullptr; }
+
+    // Reading.
+    std::size_t recordCount() const { return rowCount_; }
+    bool isNull(std::size_t row, std::size_t fieldIndex) const;
+    std::string_view text(std::size_t row, std::size_t fieldIndex) const;
+    std::int32_t integer(std::size_t row, std::size_t fieldIndex) const;
+    Currency currency(std::size_t row, std::size_t fieldIndex) const;
+    // The value text: stored text; integers in decimal; currency in the
+    // general form with the locale's decimal separator; null as "".
+    void appendValueText(std::string& out, std::size_t row, std::size_t fieldIndex,
+                         const FormatSettings& fs) const;
+    std::string valueText(std::size_t row, std::size_t fieldIndex, const FormatSettings& fs) const;
+
+    // Cursor over the stored records.
+    void first();
+    void next();
+    bool eof() const { return cursor_ >= rowCount_; }
+    std::size_t recNo() const { return cursor_; }
+    void moveTo(std::size_t row);
+
+    // Deletes the current record; the one after it becomes current.
+    void deleteCurrent();
+    // Removes every record; fields stay and the table stays open.
+    void empty();
+
+    // Bytes held by the records (for the memory figures of the benchmarks).
+    std::size_t memoryUsage() const;
+
+private:
+    struct Column;
+    struct Pending;
+
+    Column& column(std::size_t fieldIndex);
+    const Column& column(std::size_t fieldIndex) const;
+    void requirePending() const;
+
+    std::string objectName_;
+    std::vector<FieldDef> fields_;
+    std::vector<std::unique_ptr<Column>> columns_;
+    std::unique_ptr<Pending> pending_;
+    std::size_t rowCount_ = 0;
+    std::size_t cursor_ = 0;
+    std::int32_t nextAutoInc_ = 1;
+    bool open_ = true;
+};
+
+} // namespace vezu
