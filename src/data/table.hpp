@@ -47,11 +47,12 @@ public:
     void setCurrency(std::size_t fieldIndex, Currency value);
     void post();
     void cancel();
-    bool hasPendingRecord() const { return pending_ != nullptr; }
+    bool hasPendingRecord() const { return pendingActive_; }
 
     // Reading.
     std::size_t recordCount() const { return rowCount_; }
     bool isNull(std::size_t row, std::size_t fieldIndex) const;
+    // Valid until the table is next written.
     std::string_view text(std::size_t row, std::size_t fieldIndex) const;
     std::int32_t integer(std::size_t row, std::size_t fieldIndex) const;
     Currency currency(std::size_t row, std::size_t fieldIndex) const;
@@ -82,12 +83,13 @@ private:
 
     Column& column(std::size_t fieldIndex);
     const Column& column(std::size_t fieldIndex) const;
-    void requirePending() const;
+    void requirePending(std::size_t fieldIndex, FieldType expected) const;
 
     std::string objectName_;
     std::vector<FieldDef> fields_;
     std::vector<std::unique_ptr<Column>> columns_;
     std::unique_ptr<Pending> pending_;
+    bool pendingActive_ = false;
     std::size_t rowCount_ = 0;
     std::size_t cursor_ = 0;
     std::int32_t nextAutoInc_ = 1;

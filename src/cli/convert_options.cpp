@@ -1,0 +1,58 @@
+#include "cli/convert_options.hpp"
+
+#include "base/error.hpp"
+
+namespace vezu {
+namespace {
+
+[[noreturn]] void usageError(const std::string& problem) {
+    throw Error(problem + "\n" + kConvertUsage);
+}
+
+} // namespace
+
+ConvertOptions parseConvertOptions(const std::vector<std::string>& arguments) {
+    ConvertOptions options;
+    bool modelGiven = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        auto value = [&]() -> const std::string& {
+            if (i + 1 >= arguments.size()) {
+                usageError(argument + " needs a value");
+            }
+            return arguments[++i];
+        };
+        if (argument == "--model") {
+            const std::string& model = value();
+            if (model == "kr10") {
+                options.model = Model::Kr10;
+            } else if (model == "kr20") {
+                options.model = Model::Kr20;
+            } else {
+                usageError("unknown model '" + model + "'");
+            }
+            modelGiven = true;
+        } else if (argument == "--locale") {
+            options.locale = value();
+        } else if (argument == "--summary") {
+            options.summary = true;
+        } else if (argument == "--csv") {
+            options.csv = value();
+        } else if (argument.starts_with("--")) {
+            usageError("unknown option " + argument);
+        } else if (options.listing.empty()) {
+            options.listing = argument;
+        } else {
+            usageError("more than one listing given");
+        }
+    }
+    if (!modelGiven) {
+        usageError("--model is required");
+    }
+    if (options.listing.empty()) {
+        usageError("no listing given");
+    }
+    return options;
+}
+
+} // namespace vezu
