@@ -21,7 +21,9 @@ constexpr std::size_t kMaxValueLength = 2047;
 // to the file byte for byte.
 using Lines = std::vector<std::string>;
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trimBlanks(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) {
@@ -251,8 +253,7 @@ std::int32_t IniFile::readInteger(std::string_view section, std::string_view key
     return parseInteger(readString(section, key, "")).value_or(defaultValue);
 }
 
-void IniFile::writeString(std::string_view section, std::string_view key,
-                          std::string_view value) {
+void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
     std::optional<std::string> bytes = readBytes(path_);
     std::error_code error;
     if ((!bytes && fs::exists(path_, error)) || isReadOnly(path_)) {

@@ -99,8 +99,8 @@ TEST_F(IniRead, IntegerValues) {
 }
 
 TEST_F(IniRead, UnreadableFileGivesDefaults) {
-    for (const std::string& path : {pathOf("missing.ini"), pathOf("missing/Config.ini"),
-                                    folder_.string()}) {
+    for (const std::string& path :
+         {pathOf("missing.ini"), pathOf("missing/Config.ini"), folder_.string()}) {
         SCOPED_TRACE(path);
         IniFile ini(path);
         EXPECT_EQ(ini.readString("CONF", "Porta", "COM1"), "COM1");

@@ -74,8 +74,8 @@ TEST_F(IniWrite, EditsKeepEveryOtherLine) {
 TEST_F(IniWrite, UnwritableFileThrows) {
     putBytes(pathOf("plain"), "x");
     fs::create_directory(pathOf("Config.ini"));
-    for (const std::string& path : {pathOf("missing/Config.ini"), pathOf("plain/Config.ini"),
-                                    pathOf("Config.ini")}) {
+    for (const std::string& path :
+         {pathOf("missing/Config.ini"), pathOf("plain/Config.ini"), pathOf("Config.ini")}) {
         SCOPED_TRACE(path);
         IniFile ini(path);
         try {

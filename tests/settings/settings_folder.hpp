@@ -16,9 +16,9 @@ class SettingsFolder : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = std::filesystem::temp_directory_path() /
-                  (std::string("vezu-settings-") + test->name() + "-" +
-                   std::to_string(std::random_device{}()));
+        folder_ =
+            std::filesystem::temp_directory_path() / (std::string("vezu-settings-") + test->name() +
+                                                      "-" + std::to_string(std::random_device{}()));
         std::filesystem::create_directories(folder_);
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
