@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "serial/com_types.hpp"
+#include "serial/platform/comm_types.hpp"
+#include "serial/platform/stop_signal.hpp"
+
+namespace vezu::serial::platform {
+
+// Error codes are the platform's own (errno values on POSIX); 0 is success.
+
+struct IoResult {
+    int error = 0;
+    std::uint32_t count = 0;
+};
+
+enum class WaitStatus { events, stopped, timedOut, failed };
+
+struct WaitResult {
+    WaitStatus status = WaitStatus::failed;
+    std::uint32_t events = 0;
+    int error = 0;
+};
+
+inline constexpr int kWaitForever = -1;
+
+// One open serial device. Every call may come from any thread; read and write
+// block as the time-outs say and end early, with an error, when aborted by
+// purge (PURGE_RXABORT, PURGE_TXABORT) or by close.
+class SerialDevice {
+public:
+    virtual ~SerialDevice() = default;
+
+    virtual int setState(const DCB& dcb) = 0;
+    virtual int setTimeouts(const COMMTIMEOUTS& timeouts) = 0;
+    virtual int setupQueues(std::uint32_t inputSize, std::uint32_t outputSize) = 0;
+    virtual int purge(std::uint32_t flags) = 0;
+    // Returns the CE_ bits gathered since the last call and clears them.
+    virtual int clearError(std::uint32_t& errors, COMSTAT& status) = 0;
+    // MS_ bits.
+    virtual int modemStatus(std::uint32_t& status) = 0;
+    virtual int escape(std::uint32_t function) = 0;
+    virtual int transmitChar(char ch) = 0;
+
+    virtual IoResult read(std::uint8_t* buffer, std::uint32_t count) = 0;
+    virtual IoResult write(const std::uint8_t* data, std::uint32_t count) = 0;
+
+    // EV_ bits that waitEvent reports.
+    virtual int setEventMask(std::uint32_t mask) = 0;
+    // Waits until an event of the mask occurs, stop is set or timeoutMs
+    // (kWaitForever: no limit) has passed.
+    virtual WaitResult waitEvent(const StopSignal* stop, int timeoutMs) = 0;
+
+    // Releases the device; it is released even when an error is returned.
+    virtual int close() = 0;
+};
+
+struct OpenResult {
+    std::shared_ptr<SerialDevice> device;
+    int error = 0;
+};
+
+// Opens the named port for this program alone.
+OpenResult openSerialDevice(const std::string& name);
+
+// Applies a priority to the calling thread, as far as the platform allows.
+void setCurrentThreadPriority(ThreadPriority priority);
+
+} // namespace vezu::serial::platform
