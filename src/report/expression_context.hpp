@@ -1,0 +1,23 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/format_settings.hpp"
+#include "report/db_dataset.hpp"
+#include "report/variable_list.hpp"
+
+namespace vezu {
+
+// What filling a memo needs to know while a page is being built.
+struct ExpressionContext {
+    const VariableList& variables;
+    std::function<DBDataset*(std::string_view)> findDataSet;
+    const FormatSettings& formatSettings;
+    std::vector<std::string>& errors;
+    int pageNumber = 1;
+};
+
+} // namespace vezu
