@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cerrno>
-#include <termios.h>
 #include <utility>
 
 #include "serial/platform/linux_custom_baud.hpp"
@@ -48,14 +47,10 @@ tcflag_t parityFlags(std::uint8_t parity) {
 
 } // namespace
 
-int applyDcbToTerminal(int fd, const DCB& dcb) {
+int termiosFromDcb(const DCB& dcb, termios& settings) {
     if (dcb.ByteSize < 5 || dcb.ByteSize > 8 || dcb.Parity > 4 || dcb.StopBits > 2 ||
         dcb.BaudRate == 0)
         return EINVAL;
-
-    termios settings{};
-    if (::tcgetattr(fd, &settings) != 0)
-        return errno;
 
     settings.c_iflag &= ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON |
                           IXOFF | IXANY | INPCK | IGNPAR);
@@ -82,7 +77,15 @@ int applyDcbToTerminal(int fd, const DCB& dcb) {
     // of 0 bytes always means the device hung up.
     settings.c_cc[VMIN] = 1;
     settings.c_cc[VTIME] = 0;
+    return 0;
+}
 
+int applyDcbToTerminal(int fd, const DCB& dcb) {
+    termios settings{};
+    if (::tcgetattr(fd, &settings) != 0)
+        return errno;
+    if (const int error = termiosFromDcb(dcb, settings))
+        return error;
     const speed_t* speed = standardSpeed(dcb.BaudRate);
     if (speed) {
         ::cfsetispeed(&settings, *speed);
