@@ -89,33 +89,35 @@ Currency StrToCurrency(std::string_view text, const FormatSettings& fs) {
     if (!parsed) {
         throw ConvertError(formatMessage(kInvalidFloat, text));
     }
-    std::string digits = parsed->digits;
+    const std::string_view all = parsed->digits;
     const long long shift = parsed->exponent + 4; // to ten-thousandths
+    // The digits that stay and the zeros appended to them.
+    std::string_view kept = all;
+    long long zeros = 0;
     bool roundUp = false;
     if (shift < 0) {
         const auto cut = static_cast<std::size_t>(-shift);
-        if (cut > digits.size()) {
-            digits.clear(); // below half a ten-thousandth
+        if (cut > all.size()) {
+            kept = {}; // below half a ten-thousandth
         } else {
-            const std::string dropped = digits.substr(digits.size() - cut);
-            digits.resize(digits.size() - cut);
-            const char firstDropped = dropped[0];
-            const bool restNonZero = dropped.find_first_not_of('0', 1) != std::string::npos;
-            const bool lastKeptOdd = !digits.empty() && ((digits.back() - '0') % 2 == 1);
-            roundUp = firstDropped > '5' || (firstDropped == '5' && (restNonZero || lastKeptOdd));
+            kept = all.substr(0, all.size() - cut);
+            const std::string_view dropped = all.substr(all.size() - cut);
+            const bool restNonZero = dropped.find_first_not_of('0', 1) != std::string_view::npos;
+            const bool lastKeptOdd = !kept.empty() && ((kept.back() - '0') % 2 == 1);
+            roundUp = dropped[0] > '5' || (dropped[0] == '5' && (restNonZero || lastKeptOdd));
         }
-    } else if (!digits.empty()) {
-        if (shift > 19) {
-            throw MathError(std::string(kInvalidOp));
-        }
-        digits.append(static_cast<std::size_t>(shift), '0');
+    } else if (!all.empty()) {
+        zeros = shift;
     }
-    if (digits.size() > 19) {
+    if (static_cast<long long>(kept.size()) + zeros > 19) {
         throw MathError(std::string(kInvalidOp));
     }
     unsigned long long magnitude = 0;
-    for (char c : digits) {
+    for (char c : kept) {
         magnitude = magnitude * 10 + static_cast<unsigned>(c - '0');
+    }
+    for (long long i = 0; i < zeros; ++i) {
+        magnitude *= 10;
     }
     if (roundUp) {
         ++magnitude;

@@ -1,5 +1,6 @@
 #include "base/number_format.hpp"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -127,8 +128,8 @@ void appendCurrencyText(std::string& out, Currency value, const FormatSettings& 
         out.push_back('-');
     }
     char buffer[24];
-    const int length = std::snprintf(buffer, sizeof buffer, "%llu", whole);
-    out.append(buffer, static_cast<std::size_t>(length));
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, whole).ptr;
+    out.append(buffer, static_cast<std::size_t>(end - buffer));
     if (fraction == 0) {
         return;
     }

@@ -1,5 +1,7 @@
 #include "data/table.hpp"
 
+#include <algorithm>
+#include <charconv>
 #include <limits>
 
 #include "base/error.hpp"
@@ -87,7 +89,7 @@ struct Table::Column {
 
 // The record between append() and post(); reused so appends do not allocate.
 struct Table::Pending {
-    std::vector<bool> set;
+    std::vector<std::uint8_t> set;
     std::vector<std::string> texts;
     std::vector<std::int64_t> numbers;
 
@@ -98,6 +100,7 @@ Table::Table(std::string objectName, std::vector<FieldDef> fields)
     : objectName_(std::move(objectName)), fields_(std::move(fields)) {
     for (const FieldDef& f : fields_) {
         columns_.push_back(std::make_unique<Column>(f.type));
+        hasAutoInc_ = hasAutoInc_ || f.type == FieldType::AutoInc;
     }
     pending_ = std::make_unique<Pending>(fields_.size());
 }
@@ -125,7 +128,7 @@ const Table::Column& Table::column(std::size_t fieldIndex) const { return *colum
 
 void Table::append() {
     pendingActive_ = true;
-    pending_->set.assign(fields_.size(), false);
+    std::fill(pending_->set.begin(), pending_->set.end(), 0);
 }
 
 void Table::requirePending(std::size_t fieldIndex, FieldType expected) const {
@@ -179,11 +182,8 @@ void Table::post() {
             break;
         }
     }
-    for (const FieldDef& f : fields_) {
-        if (f.type == FieldType::AutoInc) {
-            ++nextAutoInc_;
-            break;
-        }
+    if (hasAutoInc_) {
+        ++nextAutoInc_;
     }
     pendingActive_ = false;
     cursor_ = rowCount_++;
@@ -242,8 +242,8 @@ void Table::appendValueText(std::string& out, std::size_t row, std::size_t field
     case FieldType::AutoInc:
         if (!c.nulls[row]) {
             char buffer[16];
-            const int length = std::snprintf(buffer, sizeof buffer, "%d", static_cast<int>(c.numbers[row]));
-            out.append(buffer, static_cast<std::size_t>(length));
+            const auto end = std::to_chars(buffer, buffer + sizeof buffer, c.numbers[row]).ptr;
+            out.append(buffer, static_cast<std::size_t>(end - buffer));
         }
         return;
     case FieldType::Currency:

@@ -93,6 +93,7 @@ private:
     std::size_t rowCount_ = 0;
     std::size_t cursor_ = 0;
     std::int32_t nextAutoInc_ = 1;
+    bool hasAutoInc_ = false;
     bool open_ = true;
 };
 

@@ -21,7 +21,7 @@ public:
     // A value holding the separator, a quote or a line break would shift the
     // row, so only such a value is quoted, with inner quotes doubled.
     void value(std::string_view utf8) {
-        if (utf8.find_first_of(";\"\r\n") == std::string_view::npos) {
+        if (!needsQuotes(utf8)) {
             text(utf8);
             return;
         }
@@ -52,6 +52,15 @@ public:
     }
 
 private:
+    static bool needsQuotes(std::string_view utf8) {
+        for (const char c : utf8) {
+            if (c == ';' || c == '"' || c == '\r' || c == '\n') {
+                return true;
+            }
+        }
+        return false;
+    }
+
     AtomicFileWriter file_;
     std::string buffer_;
 };

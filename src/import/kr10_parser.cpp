@@ -8,6 +8,7 @@
 #include "base/number_format.hpp"
 #include "base/text.hpp"
 #include "import/line_reader.hpp"
+#include "import/listing_fields.hpp"
 
 namespace vezu {
 namespace {
@@ -28,7 +29,7 @@ void readHeader(std::string_view line, WeighingStore& store, const FormatSetting
 }
 
 void readItem(std::string_view line, Table& table, std::string& scratch) {
-    const std::int32_t weight = StrToInt(cp1252ToUtf8(trim(slice(line, 21, 26))));
+    const std::int32_t weight = readListingInteger(slice(line, 21, 26));
     scratch.clear();
     appendCp1252AsUtf8(scratch, trim(slice(line, 4, 14)));
     table.open();

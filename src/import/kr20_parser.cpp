@@ -7,6 +7,7 @@
 #include "base/error.hpp"
 #include "base/text.hpp"
 #include "import/kr10_parser.hpp"
+#include "import/listing_fields.hpp"
 #include "import/line_reader.hpp"
 
 namespace vezu {
@@ -33,16 +34,18 @@ LineKind kindOf(std::string_view line) {
     return LineKind::Animal;
 }
 
-// Listings always write the value with a point; after the exchange the text
-// is read with a comma as decimal separator whatever the user's locale.
+// Listings always write the value with a point. Exchanging point and comma
+// and reading with a comma as decimal separator, whatever the user's locale,
+// is the same as reading the text as it stands with a point; an error names
+// the exchanged text.
 Currency readValue(std::string_view field) {
-    static const FormatSettings commaDecimal = [] {
-        FormatSettings fs;
-        fs.decimalSeparator = ",";
-        fs.thousandSeparator = ".";
-        return fs;
-    }();
-    return StrToCurrency(TrocaVirgPPto(cp1252ToUtf8(trim(field))), commaDecimal);
+    static const FormatSettings pointDecimal;
+    const std::string_view text = trim(field);
+    try {
+        return StrToCurrency(text, pointDecimal);
+    } catch (const ConvertError&) {
+        throw ConvertError(formatMessage(kInvalidFloat, TrocaVirgPPto(cp1252ToUtf8(text))));
+    }
 }
 
 class Kr20Reader {
@@ -87,8 +90,8 @@ private:
         store_.B = true;
         Table& table = store_.lot(store_.C);
         table.open();
-        const std::int32_t weight = StrToInt(cp1252ToUtf8(trim(slice(line, 30, 34))));
-        const std::int32_t gain = StrToInt(cp1252ToUtf8(trim(slice(line, 60, 64))));
+        const std::int32_t weight = readListingInteger(slice(line, 30, 34));
+        const std::int32_t gain = readListingInteger(slice(line, 60, 64));
         const Currency value = readValue(slice(line, 68, 77));
         table.append();
         table.setInteger(kr20::PESO, weight);
