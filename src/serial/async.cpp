@@ -19,10 +19,8 @@ void InitAsync(PAsync& AsyncPtr) { AsyncPtr = std::make_unique<TAsync>(); }
 void DoneAsync(PAsync& AsyncPtr) {
     if (!AsyncPtr)
         return;
-    if (!AsyncPtr->finished() && AsyncPtr->device) {
-        AsyncPtr->device->purge(AsyncPtr->Kind == TOperationKind::okRead
-                                    ? platform::PURGE_RXABORT
-                                    : platform::PURGE_TXABORT);
+    if (!AsyncPtr->finished()) {
+        AsyncPtr->cancel->set();
         AsyncPtr->finish();
     }
     AsyncPtr.reset();

@@ -19,7 +19,8 @@ struct TAsync {
     std::vector<std::uint8_t> Data;
     std::int32_t Size = 0;
 
-    std::shared_ptr<platform::SerialDevice> device;
+    // Set to end the running operation early.
+    std::shared_ptr<platform::StopSignal> cancel = std::make_shared<platform::StopSignal>();
     std::future<platform::IoResult> operation;
     std::optional<platform::IoResult> result = platform::IoResult{};
 
@@ -31,7 +32,7 @@ struct TAsync {
 using PAsync = std::unique_ptr<TAsync>;
 
 void InitAsync(PAsync& AsyncPtr);
-// An operation still running is aborted and waited for before the record goes.
+// An operation still running is cancelled and waited for before the record goes.
 void DoneAsync(PAsync& AsyncPtr);
 
 } // namespace vezu::serial

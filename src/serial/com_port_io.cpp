@@ -33,10 +33,8 @@ std::int32_t TCustomComPort::ReadAsync(void* Buffer, std::int32_t Count, TAsync*
     auto device = handle_;
     auto* bytes = static_cast<std::uint8_t*>(Buffer);
     const auto count = static_cast<std::uint32_t>(Count);
-    AsyncPtr->result.reset();
-    AsyncPtr->device = device;
-    AsyncPtr->operation = std::async(std::launch::async, [device, bytes, count] {
-        return device->read(bytes, count);
+    start(*AsyncPtr, [device, bytes, count](const StopSignal* cancel) {
+        return device->read(bytes, count, cancel);
     });
     return 0;
 }
@@ -53,10 +51,8 @@ std::int32_t TCustomComPort::WriteAsync(const void* Buffer, std::int32_t Count, 
     auto device = handle_;
     const std::uint8_t* data = AsyncPtr->Data.data();
     const auto count = static_cast<std::uint32_t>(Count);
-    AsyncPtr->result.reset();
-    AsyncPtr->device = device;
-    AsyncPtr->operation = std::async(std::launch::async, [device, data, count] {
-        return device->write(data, count);
+    start(*AsyncPtr, [device, data, count](const StopSignal* cancel) {
+        return device->write(data, count, cancel);
     });
     return 0;
 }
@@ -82,8 +78,24 @@ bool TCustomComPort::IsAsyncCompleted(TAsync* AsyncPtr) {
     return true;
 }
 
+void TCustomComPort::start(TAsync& async,
+                           std::function<IoResult(const StopSignal*)> operation) {
+    std::erase_if(pendingCancels_, [](const auto& cancel) { return cancel.expired(); });
+    async.result.reset();
+    async.cancel->reset();
+    pendingCancels_.push_back(async.cancel);
+    async.operation = std::async(std::launch::async, [cancel = async.cancel, operation] {
+        return operation(cancel.get());
+    });
+}
+
 void TCustomComPort::AbortAllAsync() {
     check(handle_ ? handle_->purge(PURGE_TXABORT | PURGE_RXABORT) : EBADF, kPurgeFailed);
+    // Also the operations asked for whose thread has not reached the driver yet.
+    for (const auto& pending : pendingCancels_)
+        if (const auto cancel = pending.lock())
+            cancel->set();
+    pendingCancels_.clear();
 }
 
 std::int32_t TCustomComPort::Read(void* Buffer, std::int32_t Count) {

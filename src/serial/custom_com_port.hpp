@@ -177,6 +177,8 @@ private:
     void check(int error, std::int32_t code) const;
     void clearCommError(std::uint32_t& errors, platform::COMSTAT& status);
     void escape(std::uint32_t function);
+    void start(TAsync& async,
+               std::function<platform::IoResult(const platform::StopSignal*)> operation);
     void stopEventThread();
     void releaseRetiredThreads();
     void forceClosed() noexcept;
@@ -189,6 +191,8 @@ private:
     // Threads stopped from inside their own delivery; each ends once that returns.
     std::vector<std::unique_ptr<TComThread>> retiredThreads_;
     HandOverQueue* queue_ = &HandOverQueue::mainThread();
+    // Cancel signals of the overlapped operations started here.
+    std::vector<std::weak_ptr<platform::StopSignal>> pendingCancels_;
 
     std::string port_ = "COM1";
     TBaudRate baudRate_ = TBaudRate::br9600;

@@ -160,7 +160,7 @@ int FakeSerialDevice::transmitChar(char ch) {
     return record("transmitChar");
 }
 
-IoResult FakeSerialDevice::read(std::uint8_t* buffer, std::uint32_t count) {
+IoResult FakeSerialDevice::read(std::uint8_t* buffer, std::uint32_t count, const StopSignal*) {
     std::lock_guard lock(mutex_);
     if (const int error = record("read"))
         return {error, 0};
@@ -170,7 +170,8 @@ IoResult FakeSerialDevice::read(std::uint8_t* buffer, std::uint32_t count) {
     return {0, static_cast<std::uint32_t>(n)};
 }
 
-IoResult FakeSerialDevice::write(const std::uint8_t* data, std::uint32_t count) {
+IoResult FakeSerialDevice::write(const std::uint8_t* data, std::uint32_t count,
+                                 const StopSignal*) {
     std::lock_guard lock(mutex_);
     if (const int error = record("write"))
         return {error, 0};

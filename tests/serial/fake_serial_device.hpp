@@ -45,8 +45,10 @@ public:
     int modemStatus(std::uint32_t& status) override;
     int escape(std::uint32_t function) override;
     int transmitChar(char ch) override;
-    platform::IoResult read(std::uint8_t* buffer, std::uint32_t count) override;
-    platform::IoResult write(const std::uint8_t* data, std::uint32_t count) override;
+    platform::IoResult read(std::uint8_t* buffer, std::uint32_t count,
+                            const platform::StopSignal* cancel) override;
+    platform::IoResult write(const std::uint8_t* data, std::uint32_t count,
+                             const platform::StopSignal* cancel) override;
     int setEventMask(std::uint32_t mask) override;
     platform::WaitResult waitEvent(const platform::StopSignal* stop, int timeoutMs) override;
     int close() override;

@@ -71,7 +71,7 @@ protected:
         std::string bytes;
         eventually([&] {
             std::uint8_t chunk[512];
-            const IoResult result = device->read(chunk, sizeof chunk);
+            const IoResult result = device->read(chunk, sizeof chunk, nullptr);
             bytes.append(reinterpret_cast<const char*>(chunk), result.count);
             return bytes.size() >= count || result.error != 0;
         });
@@ -96,7 +96,7 @@ TEST_F(PtyDevice, EveryByteValueCrossesUnchangedBothWays) {
     EXPECT_EQ(readAll(all.size()), all);
 
     const IoResult written =
-        device->write(reinterpret_cast<const std::uint8_t*>(all.data()), all.size());
+        device->write(reinterpret_cast<const std::uint8_t*>(all.data()), all.size(), nullptr);
     EXPECT_EQ(written.error, 0);
     EXPECT_EQ(written.count, all.size());
     EXPECT_EQ(pty.receive(all.size()), all);
@@ -185,13 +185,13 @@ TEST_F(PtyDevice, QueueCountsAndPurge) {
     EXPECT_EQ(device->purge(PURGE_RXCLEAR), 0);
     EXPECT_EQ(inputCount(), 0u);
     std::uint8_t byte = 0;
-    EXPECT_EQ(device->read(&byte, 1).count, 0u);
+    EXPECT_EQ(device->read(&byte, 1, nullptr).count, 0u);
 }
 
 TEST_F(PtyDevice, ReadsFollowTheTimeouts) {
     std::uint8_t buffer[16];
     // Nothing waiting and "return at once".
-    const IoResult nothing = device->read(buffer, sizeof buffer);
+    const IoResult nothing = device->read(buffer, sizeof buffer, nullptr);
     EXPECT_EQ(nothing.error, 0);
     EXPECT_EQ(nothing.count, 0u);
 
@@ -199,7 +199,7 @@ TEST_F(PtyDevice, ReadsFollowTheTimeouts) {
     ASSERT_EQ(device->setTimeouts({0, 0, 200, 0, 0}), 0);
     pty.send("abc");
     const auto started = std::chrono::steady_clock::now();
-    const IoResult partial = device->read(buffer, sizeof buffer);
+    const IoResult partial = device->read(buffer, sizeof buffer, nullptr);
     EXPECT_GE(std::chrono::steady_clock::now() - started, 150ms);
     EXPECT_EQ(partial.error, 0);
     EXPECT_EQ(partial.count, 3u);
@@ -210,7 +210,7 @@ TEST_F(PtyDevice, ReadsFollowTheTimeouts) {
         std::this_thread::sleep_for(50ms);
         pty.send("xy");
     });
-    const IoResult first = device->read(buffer, sizeof buffer);
+    const IoResult first = device->read(buffer, sizeof buffer, nullptr);
     late.get();
     EXPECT_EQ(first.error, 0);
     EXPECT_GE(first.count, 1u);
@@ -222,15 +222,19 @@ TEST_F(PtyDevice, DiscardNullDropsNulBytes) {
     EXPECT_EQ(readAll(3), "abc");
 }
 
-TEST_F(PtyDevice, AbortAndCloseEndABlockedRead) {
+TEST_F(PtyDevice, AbortCancelAndCloseEndABlockedRead) {
     ASSERT_EQ(device->setTimeouts({0, 0, 0, 0, 0}), 0);
     std::uint8_t buffer[4];
-    auto reading = std::async(std::launch::async, [&] { return device->read(buffer, 4); });
+    auto reading = std::async(std::launch::async, [&] { return device->read(buffer, 4, nullptr); });
     EXPECT_EQ(reading.wait_for(100ms), std::future_status::timeout);
     EXPECT_EQ(device->purge(PURGE_RXABORT), 0);
     EXPECT_EQ(reading.get().error, ECANCELED);
 
-    auto again = std::async(std::launch::async, [&] { return device->read(buffer, 4); });
+    StopSignal cancel;
+    cancel.set();
+    EXPECT_EQ(device->read(buffer, 4, &cancel).error, ECANCELED);
+
+    auto again = std::async(std::launch::async, [&] { return device->read(buffer, 4, nullptr); });
     EXPECT_EQ(again.wait_for(100ms), std::future_status::timeout);
     device->close();
     EXPECT_NE(again.get().error, 0);
@@ -269,7 +273,7 @@ TEST_F(PtyDevice, QueueFillingAndTransmitterEmptying) {
     EXPECT_EQ(result.events, EV_RX80FULL);
 
     const std::uint8_t byte = 'z';
-    ASSERT_EQ(device->write(&byte, 1).count, 1u);
+    ASSERT_EQ(device->write(&byte, 1, nullptr).count, 1u);
     result = device->waitEvent(nullptr, 10000);
     EXPECT_EQ(result.events, EV_TXEMPTY);
 }
@@ -295,7 +299,7 @@ TEST_F(PtyDevice, AHungUpDeviceFailsWaitsAndReads) {
     // What had arrived before the hang-up can still be read.
     EXPECT_EQ(readAll(4), "last");
     std::uint8_t byte = 0;
-    EXPECT_EQ(device->read(&byte, 1).error, EIO);
+    EXPECT_EQ(device->read(&byte, 1, nullptr).error, EIO);
 }
 
 } // namespace

@@ -39,6 +39,10 @@ ReadPlan planRead(const COMMTIMEOUTS& t, std::uint32_t count) {
     return plan;
 }
 
+pollfd cancelFd(const StopSignal* cancel) {
+    return {cancel ? static_cast<int>(cancel->nativeHandle()) : -1, POLLIN, 0};
+}
+
 std::uint32_t dropNulls(std::uint8_t* bytes, std::uint32_t count) {
     return static_cast<std::uint32_t>(std::remove(bytes, bytes + count, 0) - bytes);
 }
@@ -52,7 +56,8 @@ std::uint32_t PosixSerialDevice::takeQueued(std::uint8_t* buffer, std::uint32_t 
     return taken;
 }
 
-IoResult PosixSerialDevice::read(std::uint8_t* buffer, std::uint32_t count) {
+IoResult PosixSerialDevice::read(std::uint8_t* buffer, std::uint32_t count,
+                                 const StopSignal* cancel) {
     std::lock_guard reader(rxMutex_);
     const std::uint64_t generation = rxAbortGeneration_;
     if (closed_)
@@ -72,7 +77,7 @@ IoResult PosixSerialDevice::read(std::uint8_t* buffer, std::uint32_t count) {
     Clock::time_point lastByte = Clock::now();
 
     for (;;) {
-        if (rxAbortGeneration_ != generation || closed_)
+        if (rxAbortGeneration_ != generation || closed_ || (cancel && cancel->isSet()))
             return {ECANCELED, got};
         if (got < count) {
             const ssize_t n = ::read(fd_, buffer + got, count - got);
@@ -94,15 +99,16 @@ IoResult PosixSerialDevice::read(std::uint8_t* buffer, std::uint32_t count) {
         if (passed(until))
             return {0, got};
 
-        pollfd fds[] = {{fd_, POLLIN, 0}, {rxAbort_.fd(), POLLIN, 0}};
-        if (pollOnce(fds, 2, pollTimeout(until)) < 0)
+        pollfd fds[] = {{fd_, POLLIN, 0}, {rxAbort_.fd(), POLLIN, 0}, cancelFd(cancel)};
+        if (pollOnce(fds, 3, pollTimeout(until)) < 0)
             return {errno, got};
         if (readable(fds[1]) && rxAbortGeneration_ == generation && !closed_)
             rxAbort_.clear();
     }
 }
 
-IoResult PosixSerialDevice::write(const std::uint8_t* data, std::uint32_t count) {
+IoResult PosixSerialDevice::write(const std::uint8_t* data, std::uint32_t count,
+                                  const StopSignal* cancel) {
     std::lock_guard writer(txMutex_);
     const std::uint64_t generation = txAbortGeneration_;
     if (closed_)
@@ -118,7 +124,7 @@ IoResult PosixSerialDevice::write(const std::uint8_t* data, std::uint32_t count)
 
     std::uint32_t done = 0;
     for (;;) {
-        if (txAbortGeneration_ != generation || closed_)
+        if (txAbortGeneration_ != generation || closed_ || (cancel && cancel->isSet()))
             return {ECANCELED, done};
         if (done < count) {
             const ssize_t n = ::write(fd_, data + done, count - done);
@@ -133,8 +139,8 @@ IoResult PosixSerialDevice::write(const std::uint8_t* data, std::uint32_t count)
         if (done == count || passed(until))
             return {0, done};
 
-        pollfd fds[] = {{fd_, POLLOUT, 0}, {txAbort_.fd(), POLLIN, 0}};
-        if (pollOnce(fds, 2, pollTimeout(until)) < 0)
+        pollfd fds[] = {{fd_, POLLOUT, 0}, {txAbort_.fd(), POLLIN, 0}, cancelFd(cancel)};
+        if (pollOnce(fds, 3, pollTimeout(until)) < 0)
             return {errno, done};
         if (readable(fds[1]) && txAbortGeneration_ == generation && !closed_)
             txAbort_.clear();

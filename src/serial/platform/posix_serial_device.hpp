@@ -25,8 +25,9 @@ public:
     int modemStatus(std::uint32_t& status) override;
     int escape(std::uint32_t function) override;
     int transmitChar(char ch) override;
-    IoResult read(std::uint8_t* buffer, std::uint32_t count) override;
-    IoResult write(const std::uint8_t* data, std::uint32_t count) override;
+    IoResult read(std::uint8_t* buffer, std::uint32_t count, const StopSignal* cancel) override;
+    IoResult write(const std::uint8_t* data, std::uint32_t count,
+                   const StopSignal* cancel) override;
     int setEventMask(std::uint32_t mask) override;
     WaitResult waitEvent(const StopSignal* stop, int timeoutMs) override;
     int close() override;

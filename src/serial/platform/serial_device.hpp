@@ -29,7 +29,8 @@ inline constexpr int kWaitForever = -1;
 
 // One open serial device. Every call may come from any thread; read and write
 // block as the time-outs say and end early, with an error, when aborted by
-// purge (PURGE_RXABORT, PURGE_TXABORT) or by close.
+// purge (PURGE_RXABORT, PURGE_TXABORT), by close, or when their cancel signal
+// (may be null) is set.
 class SerialDevice {
 public:
     virtual ~SerialDevice() = default;
@@ -45,8 +46,10 @@ public:
     virtual int escape(std::uint32_t function) = 0;
     virtual int transmitChar(char ch) = 0;
 
-    virtual IoResult read(std::uint8_t* buffer, std::uint32_t count) = 0;
-    virtual IoResult write(const std::uint8_t* data, std::uint32_t count) = 0;
+    virtual IoResult read(std::uint8_t* buffer, std::uint32_t count,
+                          const StopSignal* cancel) = 0;
+    virtual IoResult write(const std::uint8_t* data, std::uint32_t count,
+                           const StopSignal* cancel) = 0;
 
     // EV_ bits that waitEvent reports.
     virtual int setEventMask(std::uint32_t mask) = 0;
