@@ -28,7 +28,7 @@ std::size_t utf8PrefixLength(std::string_view text, std::size_t limit) {
 
 } // namespace
 
-// Text is kept as references into one byte arena per column; a value equal to
+// Text is kept as references into one byte arena per table; a value equal to
 // the row before shares its bytes, so values repeated down a column (the lot
 // summary of every animal) cost one reference per row.
 struct Table::Column {
@@ -39,13 +39,24 @@ struct Table::Column {
 
     FieldType type;
     std::vector<TextRef> texts;
-    std::string arena;
     std::vector<std::int64_t> numbers;
     std::vector<bool> nulls;
 
     explicit Column(FieldType t) : type(t) {}
 
-    void pushText(std::string_view value, bool isNull) {
+    // Room for a typical lot at once: growing row by row costs more in the
+    // allocator than the copying.
+    void reserveFirstRows() {
+        constexpr std::size_t kFirstRows = 512;
+        if (type == FieldType::Text) {
+            texts.reserve(kFirstRows);
+        } else {
+            numbers.reserve(kFirstRows);
+            nulls.reserve(kFirstRows);
+        }
+    }
+
+    void pushText(std::string& arena, std::string_view value, bool isNull) {
         if (isNull) {
             texts.push_back({});
             return;
@@ -81,7 +92,6 @@ struct Table::Column {
 
     void clear() {
         texts = {};
-        arena = {};
         numbers = {};
         nulls = {};
     }
@@ -166,12 +176,18 @@ void Table::post() {
     if (!pendingActive_) {
         throw Error("Dataset not in edit or insert mode");
     }
+    if (rowCount_ == 0) {
+        arena_.reserve(8192);
+        for (auto& c : columns_) {
+            c->reserveFirstRows();
+        }
+    }
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         Column& c = *columns_[i];
         const bool isSet = pending_->set[i];
         switch (fields_[i].type) {
         case FieldType::Text:
-            c.pushText(pending_->texts[i], !isSet);
+            c.pushText(arena_, pending_->texts[i], !isSet);
             break;
         case FieldType::AutoInc:
             c.pushNumber(nextAutoInc_, false);
@@ -208,7 +224,7 @@ std::string_view Table::text(std::size_t row, std::size_t fieldIndex) const {
     if (ref.length == kNullLength) {
         return {};
     }
-    return std::string_view(c.arena).substr(ref.offset, ref.length);
+    return std::string_view(arena_).substr(ref.offset, ref.length);
 }
 
 std::int32_t Table::integer(std::size_t row, std::size_t fieldIndex) const {
@@ -234,7 +250,7 @@ void Table::appendValueText(std::string& out, std::size_t row, std::size_t field
     case FieldType::Text: {
         const auto& ref = c.texts[row];
         if (ref.length != kNullLength) {
-            out.append(c.arena, ref.offset, ref.length);
+            out.append(arena_, ref.offset, ref.length);
         }
         return;
     }
@@ -287,6 +303,7 @@ void Table::empty() {
     for (auto& c : columns_) {
         c->clear();
     }
+    arena_ = {};
     rowCount_ = 0;
     cursor_ = 0;
     pendingActive_ = false;
@@ -294,9 +311,9 @@ void Table::empty() {
 }
 
 std::size_t Table::memoryUsage() const {
-    std::size_t bytes = 0;
+    std::size_t bytes = arena_.capacity();
     for (const auto& c : columns_) {
-        bytes += c->texts.capacity() * sizeof(Column::TextRef) + c->arena.capacity() +
+        bytes += c->texts.capacity() * sizeof(Column::TextRef) +
                  c->numbers.capacity() * sizeof(std::int64_t) + c->nulls.capacity() / 8;
     }
     return bytes;

@@ -88,6 +88,7 @@ private:
     std::string objectName_;
     std::vector<FieldDef> fields_;
     std::vector<std::unique_ptr<Column>> columns_;
+    std::string arena_; // the bytes of every text value
     std::unique_ptr<Pending> pending_;
     bool pendingActive_ = false;
     std::size_t rowCount_ = 0;

@@ -1,6 +1,7 @@
 #include "export/csv_writer.hpp"
 
 #include <algorithm>
+#include <array>
 
 #include "base/atomic_file.hpp"
 #include "base/cp1252.hpp"
@@ -9,6 +10,18 @@ namespace vezu {
 namespace {
 
 constexpr std::size_t kFlushAt = 1 << 20;
+
+// Bytes that make a value need quotes or a code page conversion.
+constexpr auto kNotPlain = [] {
+    std::array<unsigned char, 256> flags{};
+    for (unsigned c : {';', '"', '\r', '\n'}) {
+        flags[c] = 1;
+    }
+    for (unsigned c = 0x80; c < 256; ++c) {
+        flags[c] = 1;
+    }
+    return flags;
+}();
 
 // Collects the file's bytes in the ANSI code page and hands them to the
 // file in large pieces.
@@ -34,6 +47,22 @@ public:
         }
         text(utf8.substr(start));
         buffer_.push_back('"');
+    }
+
+    // A field's value text, written in place: most values are plain ASCII
+    // and need neither conversion nor quotes.
+    void field(const Table& table, std::size_t row, std::size_t fieldIndex, const FormatSettings& fs) {
+        const std::size_t start = buffer_.size();
+        table.appendValueText(buffer_, row, fieldIndex, fs);
+        unsigned char needsWork = 0;
+        for (std::size_t i = start; i < buffer_.size(); ++i) {
+            needsWork |= kNotPlain[static_cast<unsigned char>(buffer_[i])];
+        }
+        if (needsWork != 0) {
+            const std::string utf8 = buffer_.substr(start);
+            buffer_.resize(start);
+            value(utf8);
+        }
     }
 
     void separator() { buffer_.push_back(';'); }
@@ -66,15 +95,12 @@ private:
 };
 
 void writeRecords(CsvOutput& out, Table& table, const FormatSettings& fs) {
-    std::string scratch;
     for (table.first(); !table.eof(); table.next()) {
         for (std::size_t f = 0; f < table.fieldCount(); ++f) {
             if (f > 0) {
                 out.separator();
             }
-            scratch.clear();
-            table.appendValueText(scratch, table.recNo(), f, fs);
-            out.value(scratch);
+            out.field(table, table.recNo(), f, fs);
         }
         out.endLine();
     }
