@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "base/io_error.hpp"
@@ -67,6 +68,11 @@ void AtomicFileWriter::commit() {
         const int code = errno;
         ::unlink(temporary_.c_str());
         throw inOutError(code);
+    }
+    // A replaced file keeps its permissions.
+    struct stat previous {};
+    if (::stat(target_.c_str(), &previous) == 0 && S_ISREG(previous.st_mode)) {
+        ::chmod(temporary_.c_str(), previous.st_mode & 07777);
     }
     if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
         const int code = errno;

@@ -1,11 +1,12 @@
 #include "settings/ini_file.hpp"
 
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <vector>
 
+#include "base/atomic_file.hpp"
+#include "base/conversions.hpp"
 #include "base/cp1252.hpp"
 #include "base/error.hpp"
 
@@ -168,30 +169,15 @@ bool isReadOnly(const fs::path& path) {
     return fs::is_regular_file(status) && (status.permissions() & anyWrite) == fs::perms::none;
 }
 
-// Writes a temporary file beside the target and renames it over the target,
-// so a failed write leaves the previous file as it was.
+// A failed write leaves the previous file as it was.
 void replaceFile(const std::string& path, const Lines& lines) {
-    const std::string temporary = path + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) {
-        throw unableToWrite(path);
-    }
-    bool written = true;
-    for (const std::string& line : lines) {
-        written = written && std::fwrite(line.data(), 1, line.size(), file) == line.size();
-    }
-    written = std::fclose(file) == 0 && written;
-    std::error_code error;
-    if (written) {
-        fs::perms permissions = fs::status(path, error).permissions();
-        if (!error) {
-            fs::permissions(temporary, permissions, error);
+    try {
+        AtomicFileWriter file(path);
+        for (const std::string& line : lines) {
+            file.write(line);
         }
-        fs::rename(temporary, path, error);
-        written = !error;
-    }
-    if (!written) {
-        fs::remove(temporary, error);
+        file.commit();
+    } catch (const InOutError&) {
         throw unableToWrite(path);
     }
 }
@@ -219,15 +205,7 @@ std::optional<std::int32_t> parseInteger(std::string_view text) {
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         return parseHexadecimal(text.substr(2));
     }
-    if (text.size() > 1 && text[0] == '+' && text[1] != '-') {
-        text.remove_prefix(1);
-    }
-    std::int32_t value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty()) {
-        return std::nullopt;
-    }
-    return value;
+    return tryStrToInt(text);
 }
 
 } // namespace
