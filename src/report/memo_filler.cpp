@@ -65,6 +65,9 @@ bool isFieldReference(std::string_view expression, std::string_view& dataSet,
 std::string evaluate(std::string_view expression, const MemoView& memo, ExpressionContext& context,
                      int depth) {
     expression = trim(expression);
+    if (expression.empty()) {
+        return {};
+    }
     std::string literal;
     if (unquoteLiteral(expression, literal)) {
         return literal;

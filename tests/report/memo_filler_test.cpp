@@ -23,6 +23,7 @@ protected:
         variables.set("Number", "42");
         variables.set("Loop", "Loop");
         variables.add({"Empty", std::nullopt});
+        variables.set("Blank", "");
         table->first();
         adapter.bind(*table);
     }
@@ -57,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"[Lines]", "first\r\nsecond"},
         Case{"[Number]", "42"},
         Case{"[Empty]", ""},
+        Case{"[Blank][]", ""},
         Case{"[ 'a]b' ]", "a]b"},           // a bracket inside quotes does not close
         Case{"['[Page#]']", "[Page#]"},      // an inserted value is not scanned again
         Case{"['it''s']", "it's"},

@@ -1,0 +1,21 @@
+# Writes a C++ source that holds files as byte arrays, each reachable as a
+# std::string_view named in namespace vezu::resources.
+# cmake -DOUTPUT=file.cpp -DFILES="name=path|name=path" -P embed_files.cmake
+set(source "// Generated from the files named below; edit those, not this.\n")
+string(APPEND source "#include <string_view>\n\nnamespace vezu::resources {\n")
+string(REPLACE "|" ";" files "${FILES}")
+foreach(entry IN LISTS files)
+  string(REPLACE "=" ";" pair "${entry}")
+  list(GET pair 0 name)
+  list(GET pair 1 path)
+  file(READ "${path}" hex HEX)
+  string(LENGTH "${hex}" digits)
+  math(EXPR size "${digits} / 2")
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "'\\\\x\\1'," bytes "${hex}")
+  string(APPEND source "// ${path}\nstatic const char ${name}Bytes[] = {${bytes}};\n")
+  string(APPEND source "extern const std::string_view ${name}{${name}Bytes, ${size}};\n")
+endforeach()
+string(APPEND source "} // namespace vezu::resources\n")
+file(WRITE "${OUTPUT}.tmp" "${source}")
+file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUTPUT}.tmp")

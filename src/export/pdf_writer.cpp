@@ -1,0 +1,120 @@
+#include "export/pdf_writer.hpp"
+
+#include <ctime>
+#include <memory>
+#include <random>
+
+#include "base/atomic_file.hpp"
+#include "base/cp1252.hpp"
+#include "base/error.hpp"
+#include "export/page_range.hpp"
+#include "export/pdf_canvas.hpp"
+#include "export/pdf_document.hpp"
+#include "report/page_renderer.hpp"
+#include "report/report_error.hpp"
+#include "report/report_texts.hpp"
+
+namespace vezu {
+namespace {
+
+ReportError cannotCreate(const std::string& path, const Error& reason) {
+    std::string text(kCannotCreateFile);
+    text.replace(text.find("%s"), 2, path);
+    text.replace(text.rfind("%s"), 2, reason.what());
+    return ReportError({text});
+}
+
+void setInformation(PdfDocument& document, const PdfExportSettings& settings) {
+    const std::pair<HPDF_InfoType, const std::string*> entries[] = {
+        {HPDF_INFO_TITLE, &settings.title},         {HPDF_INFO_AUTHOR, &settings.author},
+        {HPDF_INFO_SUBJECT, &settings.subject},     {HPDF_INFO_KEYWORDS, &settings.keywords},
+        {HPDF_INFO_CREATOR, &settings.creator},     {HPDF_INFO_PRODUCER, &settings.producer},
+    };
+    for (const auto& [type, value] : entries) {
+        if (!value->empty()) {
+            document.check(HPDF_SetInfoAttr(document.get(), type, utf8ToCp1252(*value).c_str()));
+        }
+    }
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    HPDF_Date date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                   local.tm_min,         local.tm_sec,     ' ',           0,
+                   0};
+    document.check(HPDF_SetInfoDateAttr(document.get(), HPDF_INFO_CREATION_DATE, date));
+}
+
+// A user password alone still needs an owner password to lock the
+// permissions; the library refuses an empty one, so a random one is used.
+std::string randomPassword() {
+    std::random_device source;
+    std::string password;
+    for (int i = 0; i < 32; ++i) {
+        password += static_cast<char>('a' + source() % 26);
+    }
+    return password;
+}
+
+void setSecurity(PdfDocument& document, const PdfExportSettings& settings) {
+    if (settings.ownerPassword.empty() && settings.userPassword.empty()) {
+        return;
+    }
+    const std::string owner = settings.ownerPassword.empty() ? randomPassword() : utf8ToCp1252(settings.ownerPassword);
+    document.check(HPDF_SetPassword(document.get(), owner.c_str(), utf8ToCp1252(settings.userPassword).c_str()));
+    HPDF_UINT permission = HPDF_ENABLE_READ;
+    permission |= settings.allowPrint ? HPDF_ENABLE_PRINT : 0;
+    permission |= settings.allowModify ? HPDF_ENABLE_EDIT_ALL : 0;
+    permission |= settings.allowCopy ? HPDF_ENABLE_COPY : 0;
+    permission |= settings.allowAnnotate ? HPDF_ENABLE_EDIT : 0;
+    document.check(HPDF_SetPermission(document.get(), permission));
+    document.check(HPDF_SetEncryptionMode(document.get(), HPDF_ENCRYPT_R3, 16));
+}
+
+void setViewerPreferences(PdfDocument& document, const PdfExportSettings& settings) {
+    HPDF_UINT preferences = 0;
+    preferences |= settings.hideToolbar ? HPDF_HIDE_TOOLBAR : 0;
+    preferences |= settings.hideMenubar ? HPDF_HIDE_MENUBAR : 0;
+    preferences |= settings.hideWindowUI ? HPDF_HIDE_WINDOW_UI : 0;
+    preferences |= settings.fitWindow ? HPDF_FIT_WINDOW : 0;
+    preferences |= settings.centerWindow ? HPDF_CENTER_WINDOW : 0;
+    preferences |= settings.printScaling ? HPDF_PRINT_SCALING_NONE : 0;
+    if (preferences != 0) {
+        document.check(HPDF_SetViewerPreference(document.get(), preferences));
+    }
+}
+
+} // namespace
+
+void writePdf(const PreparedPages& pages, const PdfExportSettings& settings, std::size_t currentPage,
+              const std::string& path) {
+    if (!settings.ownerPassword.empty() && settings.ownerPassword == settings.userPassword) {
+        throw Error(std::string(kEqualPasswords));
+    }
+    const std::vector<std::size_t> chosen = selectPages(settings.range, settings.pages, currentPage, pages.count());
+    std::unique_ptr<AtomicFileWriter> file;
+    try {
+        file = std::make_unique<AtomicFileWriter>(path);
+    } catch (const InOutError& error) {
+        throw cannotCreate(path, error);
+    }
+
+    PdfDocument document;
+    document.check(HPDF_SetCompressionMode(document.get(), settings.compressed ? HPDF_COMP_ALL : HPDF_COMP_NONE));
+    setInformation(document, settings);
+    setSecurity(document, settings);
+    setViewerPreferences(document, settings);
+    PdfCanvas canvas(document, settings.embeddedFonts, settings.quality);
+    for (const std::size_t index : chosen) {
+        renderPage(pages.page(index), pages.count(), canvas);
+    }
+    const std::string bytes = document.save();
+
+    try {
+        file->write(bytes);
+        file->commit();
+    } catch (const InOutError& error) {
+        throw cannotCreate(path, error);
+    }
+}
+
+} // namespace vezu

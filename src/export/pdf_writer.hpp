@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "export/pdf_export_settings.hpp"
+#include "report/prepared_pages.hpp"
+
+namespace vezu {
+
+inline constexpr std::string_view kEqualPasswords =
+    "The owner password and the user password must differ.";
+
+// Writes the chosen pages of a prepared report to a PDF file, replacing any
+// file of that name only once the whole document is written. currentPage
+// (from 0) is the page the preview shows, for the "current page" range.
+// A file that cannot be created throws ReportError ("Cannot create file ...");
+// other failures throw Error.
+void writePdf(const PreparedPages& pages, const PdfExportSettings& settings, std::size_t currentPage,
+              const std::string& path);
+
+} // namespace vezu

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "report/layout.hpp"
+
+namespace vezu {
+
+// The layout file of KR-20 reports in the data folder.
+inline constexpr std::string_view kKr20LayoutFile = "PDF1.fr3";
+
+// The layouts built into the program, with the logo in Picture1.
+Layout kr10Layout();
+Layout kr20Layout();
+
+// Writes the built-in KR-20 layout as dataFolder + "PDF1.fr3" unless that
+// file exists; true when it was written. dataFolder ends with "/".
+bool writeKr20LayoutFileIfMissing(const std::string& dataFolder);
+
+} // namespace vezu

@@ -1,0 +1,60 @@
+#include "export/weighing_pdf.hpp"
+
+#include <filesystem>
+
+#include "base/error.hpp"
+#include "export/pdf_writer.hpp"
+#include "export/weighing_layouts.hpp"
+#include "export/weighing_reports.hpp"
+#include "report/report_error.hpp"
+
+namespace vezu {
+namespace {
+
+void prepareAndWrite(Report& report, const PdfExportSettings& settings, const std::string& path) {
+    if (!report.prepare()) {
+        throw ReportError(report.errors());
+    }
+    writePdf(report.preparedPages(), settings, 0, path);
+}
+
+} // namespace
+
+void writeKr10Pdf(WeighingStore& store, const std::optional<std::string>& layoutFile,
+                  const FormatSettings& fs, const std::string& path) {
+    if (!store.hasKr10Data()) {
+        return;
+    }
+    WeighingReports reports;
+    reports.setFormatSettings(fs);
+    if (layoutFile) {
+        reports.frxReport1.loadFromFile(*layoutFile);
+    }
+    prepareAndWrite(reports.setUpKr10(store), reports.frxPDFExport1, path);
+}
+
+void writeKr20Pdf(WeighingStore& store, std::int32_t lot, const std::optional<std::string>& layoutFile,
+                  const std::string& dataFolder, const FormatSettings& fs, const std::string& path) {
+    if (!store.hasKr20Data()) {
+        return;
+    }
+    if (lot < 1 || lot > store.C) {
+        throw Error("There is no lot " + std::to_string(lot) + " (lots 1 to " + std::to_string(store.C) + ")");
+    }
+    WeighingReports reports;
+    reports.setFormatSettings(fs);
+    Table& table = store.lot(lot);
+    table.first();
+    const std::string dataFile = dataFolder + std::string(kKr20LayoutFile);
+    std::error_code ignored;
+    if (layoutFile) {
+        reports.setUpKr20(table, *layoutFile, ReportOutput::Pdf);
+    } else if (std::filesystem::exists(dataFile, ignored)) {
+        reports.setUpKr20(table, dataFile, ReportOutput::Pdf);
+    } else {
+        reports.setUpKr20(table, ReportOutput::Pdf);
+    }
+    prepareAndWrite(reports.frxReport2, reports.frxPDFExport1, path);
+}
+
+} // namespace vezu
