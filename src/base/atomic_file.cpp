@@ -28,7 +28,8 @@ AtomicFileWriter::AtomicFileWriter(std::string target) : target_(std::move(targe
         temporary_ = temporaryNameFor(target_, attempt);
         fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ < 0 && (errno != EEXIST || attempt > 100)) {
-            throw inOutError(errno);
+            // Creating a file fails with ENOENT only when its folder is missing.
+            throw inOutError(errno == ENOENT ? ENOTDIR : errno);
         }
     }
 }

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ConvertRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs vezu-convert with the arguments, capturing both streams.
+ConvertRun convert(const std::string& arguments) {
+    const fs::path errFile = fs::temp_directory_path() / ("vezu-cli-err-" + std::to_string(::getpid()));
+    const std::string command = std::string(VEZU_CONVERT) + " " + arguments + " 2>" + errFile.string();
+    ConvertRun run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::array<char, 4096> buffer{};
+    for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) {
+        run.out.append(buffer.data(), got);
+    }
+    const int status = ::pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream in(errFile);
+    run.err.assign(std::istreambuf_iterator<char>(in), {});
+    fs::remove(errFile);
+    return run;
+}
+
+const std::string examples = VEZU_EXAMPLES;
+const std::string fixtures = VEZU_FIXTURES;
+
+TEST(VezuConvert, SummaryOfTheExamples) {
+    struct Case {
+        std::string arguments;
+        std::string summary;
+    };
+    for (const Case& c :
+         {Case{"--model kr10 --locale pt_BR " + examples + "/kr10-listing.txt --summary",
+               "S1=NELORE P3\nS2=18/03/24\nS3=07:15\nS4=12\nS5=4934\nS6=411,2\nlots=0\nrecords=12\n"},
+          Case{"--model kr10 --locale en_US " + examples + "/kr10-listing.txt --summary",
+               "S1=NELORE P3\nS2=18/03/24\nS3=07:15\nS4=12\nS5=4934\nS6=411.2\nlots=0\nrecords=12\n"},
+          Case{"--model kr20 --locale en_US " + examples + "/kr20-listing.txt --summary",
+               "S1=BEZERRÃO\nS2=06/03/24\nS3=08:10\nS4=3\nS5=238.3\nS6=715.0\nlots=3\nrecords=12\n"}}) {
+        const ConvertRun run = convert(c.arguments);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.out, c.summary) << c.arguments;
+    }
+}
+
+TEST(VezuConvert, WritesTheCsvUnderTheNameGiven) {
+    const fs::path out = fs::temp_directory_path() / ("vezu-cli-" + std::to_string(::getpid()) + ".txt");
+    const ConvertRun run = convert("--model kr20 --locale pt_BR " + fixtures + "/kr20-two-lots.txt --csv " + out.string());
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    std::ifstream in(out, std::ios::binary);
+    std::string first;
+    std::getline(in, first);
+    EXPECT_EQ(first, "ANIMAL;PESO;GANHO;VALOR;CAMPO 1;CAMPO 2;CAMPO 3;ARQUIVO;DATA;HORA;QUANTIDADE;PESO M\xC9"
+                     "DIO;PESO BRUTO;\r");
+    fs::remove(out);
+}
+
+TEST(VezuConvert, FailuresPrintTheProgramsTextAndExitWithOne) {
+    struct Case {
+        std::string arguments;
+        std::string error;
+    };
+    for (const Case& c : {Case{"--model kr10 " + fixtures + "/kr10-no-header.txt", "Arquivo inválido !\n"},
+                          Case{"--model kr10 " + fixtures + "/no-such-file.txt", "Arquivo não existe !\n"},
+                          Case{"--model kr20 --locale pt_BR " + fixtures + "/kr20-comma-value.txt",
+                               "'1.5' is not a valid floating point value\n"},
+                          Case{"--model kr10 " + fixtures + "/kr10-three.txt --csv /nonexistent-folder/x.csv",
+                               "Path not found\n"}}) {
+        const ConvertRun run = convert(c.arguments);
+        EXPECT_EQ(run.exitCode, 1) << c.arguments;
+        EXPECT_EQ(run.err, c.error) << c.arguments;
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST(VezuConvert, BadArgumentsAreRefused) {
+    for (const std::string arguments : {"", "--model kr30 x.txt", "--model kr10", "--model kr10 a.txt b.txt",
+                                        "--model kr10 --bogus a.txt", "--model"}) {
+        const ConvertRun run = convert(arguments);
+        EXPECT_EQ(run.exitCode, 1) << arguments;
+        EXPECT_NE(run.err.find("usage: vezu-convert"), std::string::npos) << arguments;
+    }
+}
+
+} // namespace
