@@ -1,0 +1,12 @@
+#include "app/error_report.hpp"
+
+namespace vezu {
+
+QString withFullStop(const QString& text) {
+    if (!text.isEmpty() && text.back() > QLatin1Char('.')) {
+        return text + QLatin1Char('.');
+    }
+    return text;
+}
+
+} // namespace vezu

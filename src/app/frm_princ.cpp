@@ -1,0 +1,219 @@
+#include "app/frm_princ.hpp"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <climits>
+#include <utility>
+
+#include "app/data_folder.hpp"
+#include "app/dialog_look.hpp"
+#include "app/error_report.hpp"
+#include "app/frm_config.hpp"
+#include "app/parse_observer.hpp"
+#include "app/serial_port_list.hpp"
+#include "app/texts.hpp"
+#include "app/user_interaction.hpp"
+#include "settings/ini_file.hpp"
+
+namespace vezu {
+namespace {
+
+constexpr int kClientWidth = 658;
+constexpr int kClientHeight = 604;
+// Before any settings file is read the capture waits ten seconds.
+constexpr int kDefaultWaitMs = 10000;
+// "Indic" missing: no model configured.
+constexpr int kNoModel = -1;
+
+int millisecondsOf(int seconds) {
+    return static_cast<int>(std::clamp<std::int64_t>(std::int64_t{seconds} * 1000, INT_MIN, INT_MAX));
+}
+
+} // namespace
+
+FrmPrinc::FrmPrinc(UserInteraction& ui, FormatSettings fs)
+    : Ribbon1(new Ribbon(this)), PageControl1(new QTabWidget(this)),
+      ProgressBar1(new QProgressBar(this)), ui_(ui), fs_(std::move(fs)),
+      pages_(*PageControl1, ui_, fs_) {
+    setObjectName(QStringLiteral("FrmPrinc"));
+    setWindowTitle(QString::fromUtf8(kAppTitle));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    // The active caption's gradient colour of the classic desktop.
+    colours.setColor(QPalette::Window, QColor(0xb9, 0xd1, 0xea));
+    setPalette(colours);
+
+    Ribbon1->setGeometry(0, 0, kClientWidth, 143);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(0, 153, 657, 424);
+    PageControl1->setUsesScrollButtons(true);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setGeometry(1, 580, 656, 19);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer1.setInterval(kDefaultWaitMs);
+
+    buildActions();
+    buildRibbon();
+}
+
+void FrmPrinc::attachDialogs(FrmConfig& config, FrmSobre& sobre) {
+    config_ = &config;
+    sobre_ = &sobre;
+    connect(config_, &FrmConfig::applied, this,
+            [this](const QString& port, int seconds, int model) {
+                applySettings(port, seconds, model);
+            });
+}
+
+void FrmPrinc::buildActions() {
+    const auto action = [this](const char* name, const char* caption, const char* category) {
+        auto* command = new QAction(QString::fromUtf8(caption), this);
+        command->setObjectName(QString::fromUtf8(name));
+        if (category != nullptr) {
+            command->setProperty("category", QString::fromUtf8(category));
+        }
+        return command;
+    };
+    Pendrive = action("Pendrive", "Abrir pen drive", "Dados");
+    Conectar = action("Conectar", "Conectar Indicador", "Dados");
+    Exportcvs = action("Exportcvs", "CSV", "Exportar");
+    ExpotExcel = action("ExpotExcel", "Excel", "Exportar");
+    PDF = action("PDF", "PDF", "Exportar");
+    Imprimir = action("Imprimir", "Imprimir", "Exportar");
+    Config = action("Config", "Configuração", "Programa");
+    Sobre = action("Sobre", "Sobre", "Programa");
+    Fechar = action("Fechar", "Encerrar", "Programa");
+    Help = action("Help", "Help", nullptr);
+
+    connect(Pendrive, &QAction::triggered, this,
+            [this] { runDataCommand([this] { PendriveExecute(); }); });
+    connect(Exportcvs, &QAction::triggered, this,
+            [this] { runDataCommand([this] { ExportcvsExecute(); }); });
+    connect(Config, &QAction::triggered, this, [this] { runCommand([this] { ConfigExecute(); }); });
+    connect(Sobre, &QAction::triggered, this, [this] { runCommand([this] { SobreExecute(); }); });
+    connect(Fechar, &QAction::triggered, this, [this] { runCommand([this] { FecharExecute(); }); });
+    connect(Help, &QAction::triggered, this, [this] { runCommand([this] { HelpExecute(); }); });
+}
+
+void FrmPrinc::buildRibbon() {
+    RibbonGroup* receive = Ribbon1->addGroup(QStringLiteral("RibbonGroup1"),
+                                             QStringLiteral("Receber Dados"), 4, 119);
+    receive->addLarge(Pendrive, QStringLiteral("&Pen-drive"), 3);
+    receive->addLarge(Conectar, QStringLiteral("&Indicador"), 2);
+
+    RibbonGroup* exports =
+        Ribbon1->addGroup(QStringLiteral("RibbonGroup2"), QStringLiteral("Exportar"), 125, 110);
+    exports->addSmall(Exportcvs, QStringLiteral("&CSV"), 1);
+    exports->addSmall(PDF, QStringLiteral("&PDF"), 8);
+    exports->addSmall(ExpotExcel, QStringLiteral("&Excel"), 0);
+    exports->addLarge(Imprimir, QStringLiteral("&Imprimir"), 4);
+
+    RibbonGroup* program =
+        Ribbon1->addGroup(QStringLiteral("RibbonGroup3"), QStringLiteral("Programa"), 237, 180);
+    program->addLarge(Config, QStringLiteral("&Configurações"), 5);
+    program->addLarge(Sobre, QStringLiteral("&Sobre"), 7);
+    program->addLarge(Fechar, QStringLiteral("&Encerrar"), 6);
+
+    ApplicationMenu& menu = Ribbon1->applicationMenu();
+    menu.addCommand(Pendrive, QStringLiteral("&Abrir pen drive"), 3);
+    menu.addCommand(Conectar, QStringLiteral("&Conectar Indicador"), 2);
+    menu.addCommand(Fechar, QStringLiteral("&Encerrar"), 6);
+    menu.addExport(Exportcvs, QStringLiteral("CSV"), 1);
+    menu.addExport(ExpotExcel, QStringLiteral("Excel"), 0);
+    menu.addExport(PDF, QStringLiteral("PDF"), 8);
+
+    Ribbon1->setHelpAction(Help);
+}
+
+void FrmPrinc::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        centreOnScreen(*this);
+        FormShow();
+    }
+}
+
+void FrmPrinc::FormShow() {
+    Monitor = false;
+    store_.Contador = 0;
+    Recebido = false;
+    store_.B = false;
+    Timer1.stop();
+
+    const QString documents = LocalAppDataPath();
+    CamCon = documents + QStringLiteral("/Korbane/");
+    pendriveFolder_ = documents + QStringLiteral("/Korbane/Pesagens");
+    workbookFolder_ = documents + QStringLiteral("/Korbane/Arquivos");
+
+    const QStringList ports = listSerialPorts();
+    prepareDataFolder(CamCon, ports);
+
+    const QString settingsFile = CamCon + QStringLiteral("Config.ini");
+    const IniFile ini(settingsFile.toStdString());
+    const int model = ini.readInteger("CONF", "Indic", kNoModel);
+    portName_ = QString::fromStdString(ini.readString("CONF", "Porta", portName_.toStdString()));
+    Timer1.setInterval(millisecondsOf(ini.readInteger("CONF", "Esper", kDefaultWaitMs / 1000)));
+    setModel(model);
+
+    if (config_ != nullptr) {
+        config_->setSettingsFile(settingsFile);
+        config_->fillPorts(ports, portName_);
+    }
+}
+
+void FrmPrinc::setModel(int model) {
+    if (model == 0) {
+        Modelo = 0;
+        Ribbon1->setTabCaption(QString::fromUtf8(kModelKr10));
+    }
+    if (model == 1) {
+        Modelo = 1;
+        Ribbon1->setTabCaption(QString::fromUtf8(kModelKr20));
+    }
+}
+
+void FrmPrinc::applySettings(const QString& port, int seconds, int model) {
+    portName_ = port;
+    Timer1.setInterval(millisecondsOf(seconds));
+    setModel(model);
+}
+
+void FrmPrinc::runCommand(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const ParseAborted&) {
+        // The window is closing; nothing to report.
+    } catch (const std::exception& error) {
+        ui_.showError(withFullStop(QString::fromUtf8(error.what())));
+    }
+}
+
+void FrmPrinc::runDataCommand(const std::function<void()>& command) {
+    if (!parsing_) {
+        runCommand(command);
+    }
+}
+
+// Closing while a parse dispatches events would pull the window from under
+// it: the parse stops at its next dispatch and the window closes then.
+void FrmPrinc::closeEvent(QCloseEvent* event) {
+    if (parsing_) {
+        closeRequested_ = true;
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace vezu

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QTableView>
+
+#include "app/table_model.hpp"
+
+namespace vezu {
+
+class UserInteraction;
+
+// The grid of a listing page: titles, a row indicator, widenable columns,
+// no editing; Ctrl+Delete deletes the current record after "Delete record?".
+class WeighingGrid : public QTableView {
+public:
+    WeighingGrid(TableModel& model, UserInteraction& ui, QWidget* parent);
+
+    TableModel& tableModel() { return model_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void showCursor();
+    void deleteRecord();
+
+    TableModel& model_;
+    UserInteraction& ui_;
+};
+
+} // namespace vezu
