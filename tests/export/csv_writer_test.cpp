@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/cp1252.hpp"
 #include "base/error.hpp"
 #include "export/csv_writer.hpp"
 #include "import/kr20_parser.hpp"
@@ -89,6 +90,18 @@ TEST_F(CsvTest, AFailedExportLeavesThePreviousFile) {
     EXPECT_THROW(writeKr10Csv(store.CDS1(), (folder / "no" / "x.csv").string(), brazil()), InOutError);
     EXPECT_TRUE(fs::is_directory(folder / "taken.csv"));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+TEST_F(CsvTest, EveryCodePageByteComesBackAsItWasRead) {
+    std::string id;
+    for (int b = 0x80; b < 0x100; ++b) {
+        id.push_back(static_cast<char>(b));
+    }
+    WeighingStore store;
+    addKr10(store.CDS1(), cp1252ToUtf8(id), 1);
+    const auto path = (folder / "bytes.csv").string();
+    writeKr10Csv(store.CDS1(), path, brazil());
+    EXPECT_EQ(read(path), "Serial;ID;PESO;\r\n1;" + id + ";1;;;;;\r\n");
 }
 
 TEST(CsvExtension, IsSetOnTheLastPathElement) {
