@@ -93,15 +93,20 @@ TEST_F(CsvTest, AFailedExportLeavesThePreviousFile) {
 }
 
 TEST_F(CsvTest, EveryCodePageByteComesBackAsItWasRead) {
-    std::string id;
-    for (int b = 0x80; b < 0x100; ++b) {
-        id.push_back(static_cast<char>(b));
-    }
+    // 128 bytes in three identifications, each within the field's 50 characters.
     WeighingStore store;
-    addKr10(store.CDS1(), cp1252ToUtf8(id), 1);
+    std::string expected = "Serial;ID;PESO;\r\n";
+    for (int first = 0x80, serial = 1; first < 0x100; first += 43, ++serial) {
+        std::string id;
+        for (int b = first; b < std::min(first + 43, 0x100); ++b) {
+            id.push_back(static_cast<char>(b));
+        }
+        addKr10(store.CDS1(), cp1252ToUtf8(id), 1);
+        expected += std::to_string(serial) + ";" + id + ";1;;;;;\r\n";
+    }
     const auto path = (folder / "bytes.csv").string();
     writeKr10Csv(store.CDS1(), path, brazil());
-    EXPECT_EQ(read(path), "Serial;ID;PESO;\r\n1;" + id + ";1;;;;;\r\n");
+    EXPECT_EQ(read(path), expected);
 }
 
 TEST(CsvExtension, IsSetOnTheLastPathElement) {
