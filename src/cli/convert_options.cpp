@@ -1,5 +1,6 @@
 #include "cli/convert_options.hpp"
 
+#include "base/conversions.hpp"
 #include "base/error.hpp"
 
 namespace vezu {
@@ -38,6 +39,16 @@ ConvertOptions parseConvertOptions(const std::vector<std::string>& arguments) {
             options.summary = true;
         } else if (argument == "--csv") {
             options.csv = value();
+        } else if (argument == "--pdf") {
+            options.pdf = value();
+        } else if (argument == "--lot") {
+            const auto lot = tryStrToInt(value());
+            if (!lot || *lot < 1) {
+                usageError("--lot needs a lot number from 1");
+            }
+            options.lot = *lot;
+        } else if (argument == "--layout") {
+            options.layout = value();
         } else if (argument.starts_with("--")) {
             usageError("unknown option " + argument);
         } else if (options.listing.empty()) {

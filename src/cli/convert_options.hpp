@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,12 +15,16 @@ struct ConvertOptions {
     std::string listing;
     bool summary = false;
     std::optional<std::string> csv;
+    std::optional<std::string> pdf;
+    std::int32_t lot = 1;
+    std::optional<std::string> layout;
 };
 
 // Throws Error with a usage text for arguments it does not understand.
 ConvertOptions parseConvertOptions(const std::vector<std::string>& arguments);
 
 inline constexpr const char* kConvertUsage =
-    "usage: vezu-convert --model kr10|kr20 [--locale NAME] LISTING [--summary] [--csv FILE]";
+    "usage: vezu-convert --model kr10|kr20 [--locale NAME] LISTING [--summary] [--csv FILE]\n"
+    "                    [--pdf FILE [--lot N] [--layout FILE]]";
 
 } // namespace vezu

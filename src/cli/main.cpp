@@ -4,8 +4,11 @@
 #include <exception>
 #include <iostream>
 
+#include <QStandardPaths>
+
 #include "cli/convert_options.hpp"
 #include "export/csv_writer.hpp"
+#include "export/weighing_pdf.hpp"
 #include "import/kr10_parser.hpp"
 #include "import/kr20_parser.hpp"
 #include "import/listing_file.hpp"
@@ -49,6 +52,18 @@ int run(const ConvertOptions& options) {
             writeKr10Csv(store.CDS1(), *options.csv, fs);
         } else {
             writeKr20Csv(store, *options.csv, fs);
+        }
+    }
+    if (options.pdf) {
+        if (options.layout) {
+            ensureListingExists(*options.layout);
+        }
+        if (options.model == Model::Kr10) {
+            writeKr10Pdf(store, options.layout, fs, *options.pdf);
+        } else {
+            const std::string dataFolder =
+                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString() + "/Korbane/";
+            writeKr20Pdf(store, options.lot, options.layout, dataFolder, fs, *options.pdf);
         }
     }
     return 0;
