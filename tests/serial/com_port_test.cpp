@@ -20,7 +20,7 @@ void expectComError(const std::function<void()>& action, std::int32_t code, std:
     }
 }
 
-// Records the open and close handlers in order.
+// Records the open and close handlers in order; log must outlive the port.
 void logOpenAndClose(TCustomComPort& port, std::vector<std::string>& log) {
     port.OnBeforeOpen = [&](TCustomComPort&) { log.push_back("BeforeOpen"); };
     port.OnAfterOpen = [&](TCustomComPort&) { log.push_back("AfterOpen"); };
@@ -32,9 +32,9 @@ void logOpenAndClose(TCustomComPort& port, std::vector<std::string>& log) {
 }
 
 TEST(PortOpen, AMissingDeviceLeavesThePortClosed) {
+    std::vector<std::string> log;
     TComPort port;
     port.SetPort("vezu-no-such-port");
-    std::vector<std::string> log;
     logOpenAndClose(port, log);
     expectComError([&] { port.SetConnected(true); }, 1, 2, "Unable to open com port (Error: 2)");
     EXPECT_FALSE(port.Connected());
@@ -43,8 +43,8 @@ TEST(PortOpen, AMissingDeviceLeavesThePortClosed) {
 }
 
 TEST(PortOpen, HandlersRunInOrderAroundOpenAndClose) {
-    FakeComPort port;
     std::vector<std::string> log;
+    FakeComPort port;
     logOpenAndClose(port, log);
     port.device->setModemStatus(0x10 | 0x80);
     port.Open();
@@ -56,8 +56,8 @@ TEST(PortOpen, HandlersRunInOrderAroundOpenAndClose) {
 }
 
 TEST(PortOpen, SettingTheSameStateTwiceDoesNothing) {
-    FakeComPort port;
     std::vector<std::string> log;
+    FakeComPort port;
     logOpenAndClose(port, log);
     port.SetConnected(false);
     EXPECT_TRUE(log.empty());
