@@ -314,6 +314,15 @@ TEST_F(PtyPort, ChangesOnTheOpenPortReachTheTerminal) {
     EXPECT_EQ(outputRateOf(pty.masterFd()), 31250u);
 }
 
+TEST_F(PtyPort, APortWhoseDeviceHasGoneStillCloses) {
+    pty.closeMaster();
+    std::string text;
+    EXPECT_THROW(port.ReadStr(text, 1), EComPort);
+    port.Close();
+    EXPECT_FALSE(port.Connected());
+    EXPECT_EQ(port.Handle(), nullptr);
+}
+
 TEST_F(PtyPort, WaitForEventWithoutTheThread) {
     TComEvents events{TComEvent::evRxChar};
     port.WaitForEvent(events, nullptr, 100);

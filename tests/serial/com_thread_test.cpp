@@ -290,6 +290,17 @@ TEST_F(PtyCapture, ClosingWhileBytesKeepComingEndsTheThreadAndDropsTheRest) {
     EXPECT_EQ(received.size(), kept);
 }
 
+TEST_F(PtyCapture, WhatCameBeforeTheDeviceWentIsDeliveredAndThePortCloses) {
+    port.Open();
+    pty.send("tail");
+    ASSERT_TRUE(drainUntil(queue, [&] { return received == "tail"; }));
+    pty.closeMaster();
+    drainFor(queue, 100ms);
+    port.Close();
+    EXPECT_FALSE(port.Connected());
+    EXPECT_EQ(received, "tail");
+}
+
 TEST_F(PtyCapture, ASecondCaptureOnTheSamePortStartsClean) {
     port.Open();
     pty.send("one");
