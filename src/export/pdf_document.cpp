@@ -38,22 +38,19 @@ void PdfDocument::check(HPDF_STATUS status) {
     check();
 }
 
-std::string PdfDocument::save() {
+void PdfDocument::saveTo(AtomicFileWriter& file) {
     check(HPDF_SaveToStream(doc_));
-    std::string bytes;
-    bytes.reserve(HPDF_GetStreamSize(doc_));
     check(HPDF_ResetStream(doc_));
     for (;;) {
-        HPDF_BYTE buffer[65536];
+        HPDF_BYTE buffer[1 << 16];
         HPDF_UINT32 size = sizeof buffer;
         const HPDF_STATUS status = HPDF_ReadFromStream(doc_, buffer, &size);
-        bytes.append(reinterpret_cast<const char*>(buffer), size);
+        file.write(std::string_view(reinterpret_cast<const char*>(buffer), size));
         if (status == HPDF_STREAM_EOF) {
             break;
         }
         check(status);
     }
-    return bytes;
 }
 
 } // namespace vezu

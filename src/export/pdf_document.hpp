@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include <hpdf.h>
+
+#include "base/atomic_file.hpp"
 
 namespace vezu {
 
@@ -19,8 +19,8 @@ public:
     void check();
     // Throws for a failed status.
     void check(HPDF_STATUS status);
-    // The whole file, once every page is drawn.
-    std::string save();
+    // Hands the whole file to the writer, once every page is drawn.
+    void saveTo(AtomicFileWriter& file);
 
 private:
     static void onError(HPDF_STATUS error, HPDF_STATUS detail, void* self);

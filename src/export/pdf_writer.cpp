@@ -107,10 +107,8 @@ void writePdf(const PreparedPages& pages, const PdfExportSettings& settings, std
     for (const std::size_t index : chosen) {
         renderPage(pages.page(index), pages.count(), canvas);
     }
-    const std::string bytes = document.save();
-
     try {
-        file->write(bytes);
+        document.saveTo(*file);
         file->commit();
     } catch (const InOutError& error) {
         throw cannotCreate(path, error);
