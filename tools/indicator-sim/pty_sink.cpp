@@ -1,0 +1,46 @@
+#include "pty_sink.hpp"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <stdexcept>
+#include <stdlib.h>
+#include <system_error>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+namespace vezu::sim {
+
+PtySink::PtySink() : master_(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC)) {
+    if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0)
+        throw std::system_error(errno, std::generic_category(), "cannot create a pseudo-terminal");
+    slavePath_ = ::ptsname(master_);
+}
+
+PtySink::~PtySink() { ::close(master_); }
+
+void PtySink::waitForRawMode() const {
+    for (;;) {
+        termios settings{};
+        if (::tcgetattr(master_, &settings) == 0 && !(settings.c_lflag & ICANON))
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+
+void PtySink::send(std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(master_, bytes.data(), bytes.size());
+        if (n > 0) {
+            bytes.remove_prefix(static_cast<std::size_t>(n));
+            continue;
+        }
+        if (n < 0 && errno != EAGAIN && errno != EINTR)
+            throw std::system_error(errno, std::generic_category(), "write to " + slavePath_);
+        pollfd fd{master_, POLLOUT, 0};
+        ::poll(&fd, 1, 1000);
+    }
+}
+
+} // namespace vezu::sim

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+
+#include "byte_sink.hpp"
+
+namespace vezu::sim {
+
+// The master side of a new pseudo-terminal; the receiver opens the slave.
+class PtySink : public ByteSink {
+public:
+    PtySink();
+    ~PtySink() override;
+    PtySink(const PtySink&) = delete;
+    PtySink& operator=(const PtySink&) = delete;
+
+    const std::string& slavePath() const { return slavePath_; }
+    // A receiver that opens a serial port puts the line in raw mode; until
+    // then the slave would echo and translate what it gets.
+    void waitForRawMode() const;
+    void send(std::string_view bytes) override;
+
+private:
+    int master_;
+    std::string slavePath_;
+};
+
+} // namespace vezu::sim
