@@ -9,7 +9,7 @@
 namespace vezu {
 namespace {
 
-constexpr std::size_t kFlushAt = 1 << 20;
+constexpr std::size_t kFlushAt = 256 * 1024;
 
 // Bytes that make a value need quotes or a code page conversion.
 constexpr auto kNotPlain = [] {

@@ -12,7 +12,7 @@
 namespace vezu {
 namespace {
 
-constexpr std::size_t kChunk = 1 << 20;
+constexpr std::size_t kChunk = 64 * 1024;
 
 ssize_t readSome(int fd, char* into, std::size_t size) {
     for (;;) {
@@ -25,7 +25,8 @@ ssize_t readSome(int fd, char* into, std::size_t size) {
 
 } // namespace
 
-LineReader::LineReader(const std::string& path) : buffer_(kChunk) {
+LineReader::LineReader(const std::string& path)
+    : buffer_(std::make_unique_for_overwrite<char[]>(kChunk)), capacity_(kChunk) {
     fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0) {
         throw inOutError(errno);
@@ -47,17 +48,16 @@ LineReader::~LineReader() {
 std::int64_t LineReader::countLines() {
     std::int64_t lines = 0;
     char last = '\n';
-    std::vector<char> chunk(kChunk);
     for (;;) {
-        const ssize_t got = readSome(fd_, chunk.data(), chunk.size());
+        const ssize_t got = readSome(fd_, buffer_.get(), capacity_);
         if (got < 0) {
             throw inOutError(errno);
         }
         if (got == 0) {
             break;
         }
-        lines += std::count(chunk.data(), chunk.data() + got, '\n');
-        last = chunk[static_cast<std::size_t>(got) - 1];
+        lines += std::count(buffer_.get(), buffer_.get() + got, '\n');
+        last = buffer_[static_cast<std::size_t>(got) - 1];
     }
     if (last != '\n') {
         ++lines;
@@ -75,14 +75,17 @@ bool LineReader::fill() {
         return false;
     }
     if (begin_ > 0) {
-        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+        std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
         end_ -= begin_;
         begin_ = 0;
     }
-    if (end_ == buffer_.size()) {
-        buffer_.resize(buffer_.size() * 2); // a line longer than the buffer
+    if (end_ == capacity_) { // a line longer than the buffer
+        auto larger = std::make_unique_for_overwrite<char[]>(capacity_ * 2);
+        std::memcpy(larger.get(), buffer_.get(), end_);
+        buffer_ = std::move(larger);
+        capacity_ *= 2;
     }
-    const ssize_t got = readSome(fd_, buffer_.data() + end_, buffer_.size() - end_);
+    const ssize_t got = readSome(fd_, buffer_.get() + end_, capacity_ - end_);
     if (got < 0) {
         throw inOutError(errno);
     }
@@ -97,15 +100,15 @@ bool LineReader::fill() {
 bool LineReader::next(std::string_view& line) {
     std::size_t searchFrom = begin_;
     for (;;) {
-        const char* start = buffer_.data() + searchFrom;
+        const char* start = buffer_.get() + searchFrom;
         const auto* newline = static_cast<const char*>(std::memchr(start, '\n', end_ - searchFrom));
         if (newline != nullptr) {
-            const auto at = static_cast<std::size_t>(newline - buffer_.data());
+            const auto at = static_cast<std::size_t>(newline - buffer_.get());
             std::size_t length = at - begin_;
             if (length > 0 && buffer_[at - 1] == '\r') {
                 --length;
             }
-            line = std::string_view(buffer_.data() + begin_, length);
+            line = std::string_view(buffer_.get() + begin_, length);
             begin_ = at + 1;
             return true;
         }
@@ -118,7 +121,7 @@ bool LineReader::next(std::string_view& line) {
             if (buffer_[end_ - 1] == '\r') {
                 --length;
             }
-            line = std::string_view(buffer_.data() + begin_, length);
+            line = std::string_view(buffer_.get() + begin_, length);
             begin_ = end_;
             return true;
         }
