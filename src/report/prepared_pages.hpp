@@ -34,10 +34,15 @@ public:
     }
     void keep(std::shared_ptr<const Layout> layout) { layouts_.push_back(std::move(layout)); }
     PreparedPage& addPage(const Paper& paper) {
+        // Grown in steps, so a long run does not copy its pages over and over.
+        if (pages_.size() == pages_.capacity()) {
+            pages_.reserve(pages_.size() * 2 + 16);
+        }
         pages_.push_back(PreparedPage{&paper, {}});
         return pages_.back();
     }
 
+    const std::vector<std::shared_ptr<const Layout>>& layouts() const { return layouts_; }
     std::size_t count() const { return pages_.size(); }
     bool empty() const { return pages_.empty(); }
     const PreparedPage& page(std::size_t index) const { return pages_.at(index); }
