@@ -14,7 +14,9 @@ bool TAsync::finished() const {
     return result || operation.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
-void InitAsync(PAsync& AsyncPtr) { AsyncPtr = std::make_unique<TAsync>(); }
+void InitAsync(PAsync& AsyncPtr) {
+    AsyncPtr = std::make_unique<TAsync>();
+}
 
 void DoneAsync(PAsync& AsyncPtr) {
     if (!AsyncPtr)

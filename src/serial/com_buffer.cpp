@@ -11,8 +11,12 @@ void TComBuffer::set(std::int32_t& field, std::int32_t value) {
         changed();
 }
 
-void TComBuffer::SetInputSize(std::int32_t value) { set(inputSize_, value); }
-void TComBuffer::SetOutputSize(std::int32_t value) { set(outputSize_, value); }
+void TComBuffer::SetInputSize(std::int32_t value) {
+    set(inputSize_, value);
+}
+void TComBuffer::SetOutputSize(std::int32_t value) {
+    set(outputSize_, value);
+}
 
 void TComBuffer::AssignTo(TComBuffer& target) const {
     target.inputSize_ = inputSize_;

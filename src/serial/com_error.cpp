@@ -20,6 +20,8 @@ EComPort::EComPort(std::int32_t code, std::int32_t winCode)
 EComPort::EComPort(std::int32_t code, std::int32_t winCode, std::string message)
     : Error(message), code_(code), winCode_(winCode) {}
 
-EComPort EComPort::CreateNoWinCode(std::int32_t code) { return EComPort(code, -1, messageOf(code)); }
+EComPort EComPort::CreateNoWinCode(std::int32_t code) {
+    return EComPort(code, -1, messageOf(code));
+}
 
 } // namespace vezu::serial

@@ -5,22 +5,41 @@
 
 namespace vezu::serial {
 
-template <typename T>
-void TComFlowControl::set(T& field, const T& value) {
+template <typename T> void TComFlowControl::set(T& field, const T& value) {
     if (storeChanged(field, value))
         changed();
 }
 
-void TComFlowControl::SetOutCTSFlow(bool value) { set(outCTSFlow_, value); }
-void TComFlowControl::SetOutDSRFlow(bool value) { set(outDSRFlow_, value); }
-void TComFlowControl::SetControlDTR(TDTRFlowControl value) { set(controlDTR_, value); }
-void TComFlowControl::SetControlRTS(TRTSFlowControl value) { set(controlRTS_, value); }
-void TComFlowControl::SetXonXoffOut(bool value) { set(xonXoffOut_, value); }
-void TComFlowControl::SetXonXoffIn(bool value) { set(xonXoffIn_, value); }
-void TComFlowControl::SetDSRSensitivity(bool value) { set(dsrSensitivity_, value); }
-void TComFlowControl::SetTxContinueOnXoff(bool value) { set(txContinueOnXoff_, value); }
-void TComFlowControl::SetXonChar(char value) { set(xonChar_, value); }
-void TComFlowControl::SetXoffChar(char value) { set(xoffChar_, value); }
+void TComFlowControl::SetOutCTSFlow(bool value) {
+    set(outCTSFlow_, value);
+}
+void TComFlowControl::SetOutDSRFlow(bool value) {
+    set(outDSRFlow_, value);
+}
+void TComFlowControl::SetControlDTR(TDTRFlowControl value) {
+    set(controlDTR_, value);
+}
+void TComFlowControl::SetControlRTS(TRTSFlowControl value) {
+    set(controlRTS_, value);
+}
+void TComFlowControl::SetXonXoffOut(bool value) {
+    set(xonXoffOut_, value);
+}
+void TComFlowControl::SetXonXoffIn(bool value) {
+    set(xonXoffIn_, value);
+}
+void TComFlowControl::SetDSRSensitivity(bool value) {
+    set(dsrSensitivity_, value);
+}
+void TComFlowControl::SetTxContinueOnXoff(bool value) {
+    set(txContinueOnXoff_, value);
+}
+void TComFlowControl::SetXonChar(char value) {
+    set(xonChar_, value);
+}
+void TComFlowControl::SetXoffChar(char value) {
+    set(xoffChar_, value);
+}
 
 TFlowControl TComFlowControl::FlowControl() const {
     const bool xonXoff = xonXoffIn_ || xonXoffOut_;

@@ -45,8 +45,7 @@ public:
     void AssignTo(TComFlowControl& target) const;
 
 private:
-    template <typename T>
-    void set(T& field, const T& value);
+    template <typename T> void set(T& field, const T& value);
     void changed();
 
     TCustomComPort* port_;

@@ -28,30 +28,67 @@ void TCustomComPort::CallRxChar() {
         DoRxBuf(bytes.data(), read);
 }
 
-void TCustomComPort::CallTxEmpty() { DoTxEmpty(); }
-void TCustomComPort::CallBreak() { DoBreak(); }
-void TCustomComPort::CallRing() { DoRing(); }
-void TCustomComPort::CallRxFlag() { DoRxFlag(); }
-void TCustomComPort::CallRx80Full() { DoRx80Full(); }
-void TCustomComPort::CallCTSChange() { DoCTSChange(Signals().contains(TComSignal::csCTS)); }
-void TCustomComPort::CallDSRChange() { DoDSRChange(Signals().contains(TComSignal::csDSR)); }
-void TCustomComPort::CallRLSDChange() { DoRLSDChange(Signals().contains(TComSignal::csRLSD)); }
+void TCustomComPort::CallTxEmpty() {
+    DoTxEmpty();
+}
+void TCustomComPort::CallBreak() {
+    DoBreak();
+}
+void TCustomComPort::CallRing() {
+    DoRing();
+}
+void TCustomComPort::CallRxFlag() {
+    DoRxFlag();
+}
+void TCustomComPort::CallRx80Full() {
+    DoRx80Full();
+}
+void TCustomComPort::CallCTSChange() {
+    DoCTSChange(Signals().contains(TComSignal::csCTS));
+}
+void TCustomComPort::CallDSRChange() {
+    DoDSRChange(Signals().contains(TComSignal::csDSR));
+}
+void TCustomComPort::CallRLSDChange() {
+    DoRLSDChange(Signals().contains(TComSignal::csRLSD));
+}
 
 void TCustomComPort::WindowMethod(std::uint32_t eventBit) {
     if (!connected_)
         return;
     switch (eventBit) {
-    case EV_RXCHAR: CallRxChar(); break;
-    case EV_RXFLAG: CallRxFlag(); break;
-    case EV_TXEMPTY: CallTxEmpty(); break;
-    case EV_CTS: CallCTSChange(); break;
-    case EV_DSR: CallDSRChange(); break;
-    case EV_RLSD: CallRLSDChange(); break;
-    case EV_BREAK: CallBreak(); break;
-    case EV_ERR: CallError(); break;
-    case EV_RING: CallRing(); break;
-    case EV_RX80FULL: CallRx80Full(); break;
-    default: break;
+    case EV_RXCHAR:
+        CallRxChar();
+        break;
+    case EV_RXFLAG:
+        CallRxFlag();
+        break;
+    case EV_TXEMPTY:
+        CallTxEmpty();
+        break;
+    case EV_CTS:
+        CallCTSChange();
+        break;
+    case EV_DSR:
+        CallDSRChange();
+        break;
+    case EV_RLSD:
+        CallRLSDChange();
+        break;
+    case EV_BREAK:
+        CallBreak();
+        break;
+    case EV_ERR:
+        CallError();
+        break;
+    case EV_RING:
+        CallRing();
+        break;
+    case EV_RX80FULL:
+        CallRx80Full();
+        break;
+    default:
+        break;
     }
 }
 

@@ -78,15 +78,13 @@ bool TCustomComPort::IsAsyncCompleted(TAsync* AsyncPtr) {
     return true;
 }
 
-void TCustomComPort::start(TAsync& async,
-                           std::function<IoResult(const StopSignal*)> operation) {
+void TCustomComPort::start(TAsync& async, std::function<IoResult(const StopSignal*)> operation) {
     std::erase_if(pendingCancels_, [](const auto& cancel) { return cancel.expired(); });
     async.result.reset();
     async.cancel->reset();
     pendingCancels_.push_back(async.cancel);
-    async.operation = std::async(std::launch::async, [cancel = async.cancel, operation] {
-        return operation(cancel.get());
-    });
+    async.operation = std::async(
+        std::launch::async, [cancel = async.cancel, operation] { return operation(cancel.get()); });
 }
 
 void TCustomComPort::AbortAllAsync() {

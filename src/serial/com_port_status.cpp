@@ -56,10 +56,18 @@ void TCustomComPort::escape(std::uint32_t function) {
     check(openDevice(kEscapeComFailed).escape(function), kEscapeComFailed);
 }
 
-void TCustomComPort::SetDTR(bool OnOff) { escape(OnOff ? SETDTR : CLRDTR); }
-void TCustomComPort::SetRTS(bool OnOff) { escape(OnOff ? SETRTS : CLRRTS); }
-void TCustomComPort::SetXonXoff(bool OnOff) { escape(OnOff ? SETXON : SETXOFF); }
-void TCustomComPort::SetBreak(bool OnOff) { escape(OnOff ? SETBREAK : CLRBREAK); }
+void TCustomComPort::SetDTR(bool OnOff) {
+    escape(OnOff ? SETDTR : CLRDTR);
+}
+void TCustomComPort::SetRTS(bool OnOff) {
+    escape(OnOff ? SETRTS : CLRRTS);
+}
+void TCustomComPort::SetXonXoff(bool OnOff) {
+    escape(OnOff ? SETXON : SETXOFF);
+}
+void TCustomComPort::SetBreak(bool OnOff) {
+    escape(OnOff ? SETBREAK : CLRBREAK);
+}
 
 void TCustomComPort::ClearBuffer(bool Input, bool Output) {
     const std::uint32_t flags = (Input ? PURGE_RXCLEAR : 0) | (Output ? PURGE_TXCLEAR : 0);
@@ -70,8 +78,7 @@ void TCustomComPort::TransmitChar(char Ch) {
     check(openDevice(kTransmitFailed).transmitChar(Ch), kTransmitFailed);
 }
 
-void TCustomComPort::WaitForEvent(TComEvents& Events, StopSignal* StopEvent,
-                                  std::int32_t Timeout) {
+void TCustomComPort::WaitForEvent(TComEvents& Events, StopSignal* StopEvent, std::int32_t Timeout) {
     if (eventThread_ || !retiredThreads_.empty())
         throw EComPort::CreateNoWinCode(kThreadCreated);
     SerialDevice& device = openDevice(kWaitFailed);

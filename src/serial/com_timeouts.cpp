@@ -10,11 +10,21 @@ void TComTimeouts::set(std::int32_t& field, std::int32_t value) {
         changed();
 }
 
-void TComTimeouts::SetReadInterval(std::int32_t value) { set(readInterval_, value); }
-void TComTimeouts::SetReadTotalMultiplier(std::int32_t value) { set(readTotalMultiplier_, value); }
-void TComTimeouts::SetReadTotalConstant(std::int32_t value) { set(readTotalConstant_, value); }
-void TComTimeouts::SetWriteTotalMultiplier(std::int32_t value) { set(writeTotalMultiplier_, value); }
-void TComTimeouts::SetWriteTotalConstant(std::int32_t value) { set(writeTotalConstant_, value); }
+void TComTimeouts::SetReadInterval(std::int32_t value) {
+    set(readInterval_, value);
+}
+void TComTimeouts::SetReadTotalMultiplier(std::int32_t value) {
+    set(readTotalMultiplier_, value);
+}
+void TComTimeouts::SetReadTotalConstant(std::int32_t value) {
+    set(readTotalConstant_, value);
+}
+void TComTimeouts::SetWriteTotalMultiplier(std::int32_t value) {
+    set(writeTotalMultiplier_, value);
+}
+void TComTimeouts::SetWriteTotalConstant(std::int32_t value) {
+    set(writeTotalConstant_, value);
+}
 
 void TComTimeouts::AssignTo(TComTimeouts& target) const {
     target.readInterval_ = readInterval_;

@@ -7,8 +7,22 @@ namespace vezu::serial {
 // Ordinals follow the declared order; driver values come from driver_values.hpp.
 
 enum class TBaudRate {
-    brCustom, br110, br300, br600, br1200, br2400, br4800, br9600, br14400, br19200,
-    br38400, br56000, br57600, br115200, br128000, br256000
+    brCustom,
+    br110,
+    br300,
+    br600,
+    br1200,
+    br2400,
+    br4800,
+    br9600,
+    br14400,
+    br19200,
+    br38400,
+    br56000,
+    br57600,
+    br115200,
+    br128000,
+    br256000
 };
 
 enum class TStopBits { sbOneStopBit, sbOne5StopBits, sbTwoStopBits };
@@ -23,7 +37,16 @@ enum class TOperationKind { okWrite, okRead };
 enum class ThreadPriority { idle, lowest, lower, normal, higher, highest, timeCritical };
 
 enum class TComEvent {
-    evRxChar, evTxEmpty, evRxFlag, evRing, evBreak, evCTS, evDSR, evError, evRLSD, evRx80Full
+    evRxChar,
+    evTxEmpty,
+    evRxFlag,
+    evRing,
+    evBreak,
+    evCTS,
+    evDSR,
+    evError,
+    evRLSD,
+    evRx80Full
 };
 using TComEvents = EnumSet<TComEvent, 10>;
 

@@ -13,14 +13,18 @@ using namespace platform;
 
 TCustomComPort::TCustomComPort() = default;
 
-TCustomComPort::~TCustomComPort() { forceClosed(); }
+TCustomComPort::~TCustomComPort() {
+    forceClosed();
+}
 
 void TCustomComPort::check(int error, std::int32_t code) const {
     if (error != 0)
         throw EComPort(code, error);
 }
 
-bool TCustomComPort::canApply() const { return connected_ && updateCount_ == 0 && handle_; }
+bool TCustomComPort::canApply() const {
+    return connected_ && updateCount_ == 0 && handle_;
+}
 
 void TCustomComPort::SetConnected(bool value) {
     if (value == connected_)
@@ -80,7 +84,9 @@ void TCustomComPort::SetEventThreadPriority(ThreadPriority value) {
     eventThreadPriority_ = value;
 }
 
-void TCustomComPort::BeginUpdate() { ++updateCount_; }
+void TCustomComPort::BeginUpdate() {
+    ++updateCount_;
+}
 
 void TCustomComPort::EndUpdate() {
     if (updateCount_ == 0)

@@ -11,14 +11,14 @@ using namespace platform;
 
 namespace {
 
-constexpr std::array<std::uint32_t, 16> kRates = {0,     110,   300,   600,   1200,   2400,
-                                                  4800,  9600,  14400, 19200, 38400,  56000,
+constexpr std::array<std::uint32_t, 16> kRates = {0,     110,    300,    600,   1200,  2400,
+                                                  4800,  9600,   14400,  19200, 38400, 56000,
                                                   57600, 115200, 128000, 256000};
 
 // In declared order of TComEvent.
-constexpr std::array<std::uint32_t, 10> kEventBits = {
-    EV_RXCHAR, EV_TXEMPTY, EV_RXFLAG, EV_RING,  EV_BREAK,
-    EV_CTS,    EV_DSR,     EV_ERR,    EV_RLSD,  EV_RX80FULL};
+constexpr std::array<std::uint32_t, 10> kEventBits = {EV_RXCHAR, EV_TXEMPTY, EV_RXFLAG, EV_RING,
+                                                      EV_BREAK,  EV_CTS,     EV_DSR,    EV_ERR,
+                                                      EV_RLSD,   EV_RX80FULL};
 
 constexpr std::array<std::pair<TComError, std::uint32_t>, 8> kErrorBits = {{
     {TComError::ceFrame, CE_FRAME},
@@ -33,7 +33,9 @@ constexpr std::array<std::pair<TComError, std::uint32_t>, 8> kErrorBits = {{
 
 } // namespace
 
-std::uint32_t baudRateValue(TBaudRate rate) { return kRates.at(static_cast<std::size_t>(rate)); }
+std::uint32_t baudRateValue(TBaudRate rate) {
+    return kRates.at(static_cast<std::size_t>(rate));
+}
 
 std::uint32_t eventMaskBit(TComEvent event) {
     return kEventBits.at(static_cast<std::size_t>(event));
@@ -75,10 +77,19 @@ TComErrors errorsFromLineErrors(std::uint32_t lineErrors, bool parityCheck) {
 }
 
 TComStateFlags stateFlagsFromComStat(std::uint32_t flags) {
+    constexpr std::array<std::pair<TComStateFlag, std::uint32_t>, 7> kStateBits = {{
+        {TComStateFlag::fCtlHold, kComStatCtsHold},
+        {TComStateFlag::fDsrHold, kComStatDsrHold},
+        {TComStateFlag::fRlsHold, kComStatRlsdHold},
+        {TComStateFlag::fXoffHold, kComStatXoffHold},
+        {TComStateFlag::fXOffSent, kComStatXoffSent},
+        {TComStateFlag::fEof, kComStatEof},
+        {TComStateFlag::fTxim, kComStatTxim},
+    }};
     TComStateFlags states;
-    for (unsigned i = 0; i < 7; ++i)
-        if (flags & (1u << i))
-            states.insert(static_cast<TComStateFlag>(i));
+    for (const auto& [state, bit] : kStateBits)
+        if (flags & bit)
+            states.insert(state);
     return states;
 }
 

@@ -6,8 +6,7 @@
 namespace vezu::serial {
 
 // A set of the first Count members of an enumeration, one bit per ordinal.
-template <typename Enum, unsigned Count>
-class EnumSet {
+template <typename Enum, unsigned Count> class EnumSet {
     static_assert(Count <= 32);
 
 public:
@@ -31,9 +30,7 @@ public:
     friend constexpr bool operator==(EnumSet, EnumSet) = default;
 
 private:
-    static constexpr std::uint32_t bit(Enum member) {
-        return 1u << static_cast<unsigned>(member);
-    }
+    static constexpr std::uint32_t bit(Enum member) { return 1u << static_cast<unsigned>(member); }
 
     std::uint32_t bits_ = 0;
 };

@@ -3,8 +3,7 @@
 namespace vezu::serial {
 
 // Stores value in field; true when that changed it.
-template <typename T>
-bool storeChanged(T& field, const T& value) {
+template <typename T> bool storeChanged(T& field, const T& value) {
     if (field == value)
         return false;
     field = value;

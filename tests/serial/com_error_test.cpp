@@ -44,8 +44,7 @@ TEST(EComPort, PlatformCodeFollowsTheText) {
     const EComPort open(kOpenFailed, 2);
     EXPECT_STREQ(open.what(), "Unable to open com port (Error: 2)");
     EXPECT_EQ(open.WinCode(), 2);
-    EXPECT_STREQ(EComPort(kPortNotOpen, kPortNotOpenWinCode).what(),
-                 "Port Not Open (Error: -24)");
+    EXPECT_STREQ(EComPort(kPortNotOpen, kPortNotOpenWinCode).what(), "Port Not Open (Error: -24)");
 }
 
 TEST(EComPort, IsTheProgramsErrorAndSurvivesUnknownCodes) {

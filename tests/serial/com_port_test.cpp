@@ -51,7 +51,8 @@ TEST(PortOpen, HandlersRunInOrderAroundOpenAndClose) {
     EXPECT_EQ(log, (std::vector<std::string>{"BeforeOpen", "AfterOpen", "CTS+", "DSR-", "RLSD+"}));
     log.clear();
     port.Close();
-    EXPECT_EQ(log, (std::vector<std::string>{"CTS-", "DSR-", "RLSD-", "BeforeClose", "AfterClose"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"CTS-", "DSR-", "RLSD-", "BeforeClose", "AfterClose"}));
     EXPECT_EQ(port.device->purges().front(), 3u);
 }
 
@@ -127,7 +128,8 @@ TEST(PortIo, ReadingAndWritingAClosedPort) {
 
 TEST(PortIo, StatusAndLineControlOnAClosedPortRaiseTheirCodes) {
     TComPort port;
-    expectComError([&] { port.InputCount(); }, 10, EBADF, "ClearCommError function failed (Error: 9)");
+    expectComError([&] { port.InputCount(); }, 10, EBADF,
+                   "ClearCommError function failed (Error: 9)");
     expectComError([&] { port.Signals(); }, 11, EBADF,
                    "GetCommModemStatus function failed (Error: 9)");
     expectComError([&] { port.SetDTR(true); }, 12, EBADF,
@@ -157,7 +159,8 @@ TEST(PortIo, BadArgumentsAreRefused) {
     port.SetEvents({});
     port.Open();
     char byte = 0;
-    expectComError([&] { port.Read(&byte, -1); }, 3, EINVAL, "ReadFile function failed (Error: 22)");
+    expectComError([&] { port.Read(&byte, -1); }, 3, EINVAL,
+                   "ReadFile function failed (Error: 22)");
     expectComError([&] { port.Write(nullptr, 4); }, 2, EINVAL,
                    "WriteFile function failed (Error: 22)");
     const char* const text4 = "Invalid Async parameter";

@@ -74,9 +74,8 @@ TEST_F(EventPort, ABatchIsDeliveredInTheFixedOrder) {
     port.device->setLineErrors(CE_FRAME);
     port.device->queueEvents(0x05FF);
     ASSERT_TRUE(drainUntil(port.queue, [&] { return entries().size() == 10; }));
-    EXPECT_EQ(entries(), (std::vector<std::string>{"Error", "RxChar 3", "TxEmpty", "Break",
-                                                   "Ring", "CTS", "DSR", "RxFlag", "RLSD",
-                                                   "Rx80Full"}));
+    EXPECT_EQ(entries(), (std::vector<std::string>{"Error", "RxChar 3", "TxEmpty", "Break", "Ring",
+                                                   "CTS", "DSR", "RxFlag", "RLSD", "Rx80Full"}));
 }
 
 TEST_F(EventPort, NothingWaitingAndNoLineErrorCallNoHandler) {

@@ -42,16 +42,14 @@ TEST(ApplyDCB, EachSettingSetsItsFlagBits) {
         {[](TComPort& p) { p.FlowControl().SetOutCTSFlow(true); }, 0x0004},
         {[](TComPort& p) { p.FlowControl().SetOutDSRFlow(true); }, 0x0008},
         {[](TComPort& p) { p.FlowControl().SetControlDTR(TDTRFlowControl::dtrEnable); }, 0x0010},
-        {[](TComPort& p) { p.FlowControl().SetControlDTR(TDTRFlowControl::dtrHandshake); },
-         0x0020},
+        {[](TComPort& p) { p.FlowControl().SetControlDTR(TDTRFlowControl::dtrHandshake); }, 0x0020},
         {[](TComPort& p) { p.FlowControl().SetDSRSensitivity(true); }, 0x0040},
         {[](TComPort& p) { p.FlowControl().SetTxContinueOnXoff(true); }, 0x0080},
         {[](TComPort& p) { p.FlowControl().SetXonXoffOut(true); }, 0x0100},
         {[](TComPort& p) { p.FlowControl().SetXonXoffIn(true); }, 0x0200},
         {[](TComPort& p) { p.SetDiscardNull(true); }, 0x0800},
         {[](TComPort& p) { p.FlowControl().SetControlRTS(TRTSFlowControl::rtsEnable); }, 0x1000},
-        {[](TComPort& p) { p.FlowControl().SetControlRTS(TRTSFlowControl::rtsHandshake); },
-         0x2000},
+        {[](TComPort& p) { p.FlowControl().SetControlRTS(TRTSFlowControl::rtsHandshake); }, 0x2000},
         {[](TComPort& p) { p.FlowControl().SetControlRTS(TRTSFlowControl::rtsToggle); }, 0x3000},
         // Replacing needs checking; alone it sets nothing.
         {[](TComPort& p) { p.Parity().SetReplace(true); }, 0},
@@ -110,8 +108,7 @@ TEST(ApplyDCB, RatesAndLimits) {
               500u);
     // The custom rate is used only with brCustom.
     EXPECT_EQ(dcbAfter([](TComPort& p) { p.SetCustomBaudRate(500); }).BaudRate, 9600u);
-    EXPECT_EQ(dcbAfter([](TComPort& p) { p.SetBaudRate(TBaudRate::br256000); }).BaudRate,
-              256000u);
+    EXPECT_EQ(dcbAfter([](TComPort& p) { p.SetBaudRate(TBaudRate::br256000); }).BaudRate, 256000u);
 
     const DCB small = dcbAfter([](TComPort& p) { p.Buffer().SetInputSize(1001); });
     EXPECT_EQ(small.XonLim, 250);

@@ -25,8 +25,7 @@ TEST(DriverValues, EventSetsConvertBothWays) {
     EXPECT_EQ(IntToEvents(0x05FF), TComEvents::all());
     // Bits outside the ten events are dropped.
     EXPECT_EQ(IntToEvents(0xFA00), TComEvents{});
-    EXPECT_EQ(IntToEvents(0x0201 | 0x0080),
-              (TComEvents{TComEvent::evRxChar, TComEvent::evError}));
+    EXPECT_EQ(IntToEvents(0x0201 | 0x0080), (TComEvents{TComEvent::evRxChar, TComEvent::evError}));
 }
 
 TEST(DriverValues, BaudRatesAreTheNumbersOfTheirNames) {
@@ -59,6 +58,18 @@ TEST(DriverValues, LineErrorsBecomeErrorsWithParityOnlyWhenChecked) {
     for (const auto& [bit, error] : table)
         EXPECT_EQ(errorsFromLineErrors(bit, true), TComErrors{error});
     EXPECT_EQ(errorsFromLineErrors(0x0004 | 0x0008, false), TComErrors{TComError::ceFrame});
+}
+
+TEST(DriverValues, HoldFlagsBecomeStateFlags) {
+    const std::pair<std::uint32_t, TComStateFlag> table[] = {
+        {0x01, TComStateFlag::fCtlHold},  {0x02, TComStateFlag::fDsrHold},
+        {0x04, TComStateFlag::fRlsHold},  {0x08, TComStateFlag::fXoffHold},
+        {0x10, TComStateFlag::fXOffSent}, {0x20, TComStateFlag::fEof},
+        {0x40, TComStateFlag::fTxim},
+    };
+    for (const auto& [bit, flag] : table)
+        EXPECT_EQ(stateFlagsFromComStat(bit), TComStateFlags{flag});
+    EXPECT_EQ(stateFlagsFromComStat(0x80), TComStateFlags{});
 }
 
 } // namespace

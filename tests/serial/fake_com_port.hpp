@@ -11,9 +11,7 @@ namespace vezu::serial::test {
 // A port whose every open gets the same in-memory device.
 class FakeComPort : public TComPort {
 public:
-    FakeComPort() : device(std::make_shared<FakeSerialDevice>()) {
-        setHandOverQueue(queue);
-    }
+    FakeComPort() : device(std::make_shared<FakeSerialDevice>()) { setHandOverQueue(queue); }
     // Closes while the queue and the device still exist.
     ~FakeComPort() override {
         device->clearFailures();

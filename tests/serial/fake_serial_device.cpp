@@ -12,7 +12,9 @@ using namespace platform;
 
 FakeSerialDevice::FakeSerialDevice() : wakeFd_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
 
-FakeSerialDevice::~FakeSerialDevice() { ::close(wakeFd_); }
+FakeSerialDevice::~FakeSerialDevice() {
+    ::close(wakeFd_);
+}
 
 void FakeSerialDevice::failOn(const std::string& call, int error) {
     std::lock_guard lock(mutex_);
@@ -170,8 +172,7 @@ IoResult FakeSerialDevice::read(std::uint8_t* buffer, std::uint32_t count, const
     return {0, static_cast<std::uint32_t>(n)};
 }
 
-IoResult FakeSerialDevice::write(const std::uint8_t* data, std::uint32_t count,
-                                 const StopSignal*) {
+IoResult FakeSerialDevice::write(const std::uint8_t* data, std::uint32_t count, const StopSignal*) {
     std::lock_guard lock(mutex_);
     if (const int error = record("write"))
         return {error, 0};

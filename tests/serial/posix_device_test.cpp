@@ -114,8 +114,8 @@ TEST(TermiosFromDcb, TheLineShapeMapsToTheControlFlags) {
         {lineOf(9600, 6, 1, 0), CS6, PARENB | PARODD, false, false},
         {lineOf(9600, 5, 3, 1), CS5, PARENB | PARODD | CMSPAR, true, false},
         {lineOf(9600, 8, 4, 0, kDcbBinary | kDcbOutxCtsFlow), CS8, PARENB | CMSPAR, false, true},
-        {lineOf(9600, 8, 0, 0, kDcbBinary | (kRtsControlHandshake << kDcbRtsControlShift)), CS8,
-         0, false, true},
+        {lineOf(9600, 8, 0, 0, kDcbBinary | (kRtsControlHandshake << kDcbRtsControlShift)), CS8, 0,
+         false, true},
     };
     for (const Case& c : cases) {
         termios t{};
@@ -157,7 +157,8 @@ TEST_F(PtyDevice, SoftwareFlowAndParityCheck) {
 }
 
 TEST_F(PtyDevice, StandardAndCustomRates) {
-    for (const std::uint32_t rate : {110u, 9600u, 14400u, 56000u, 115200u, 128000u, 256000u, 500u}) {
+    for (const std::uint32_t rate :
+         {110u, 9600u, 14400u, 56000u, 115200u, 128000u, 256000u, 500u}) {
         ASSERT_EQ(device->setState(lineOf(rate, 8, 0, 0)), 0) << rate;
         EXPECT_EQ(outputRateOf(pty.masterFd()), rate);
     }

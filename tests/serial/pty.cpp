@@ -17,7 +17,9 @@ Pty::Pty() : master_(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC)) {
     ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
 }
 
-Pty::~Pty() { closeMaster(); }
+Pty::~Pty() {
+    closeMaster();
+}
 
 void Pty::closeMaster() {
     if (master_ >= 0)
@@ -55,6 +57,8 @@ std::string Pty::receive(std::size_t count, std::chrono::milliseconds patience) 
     return bytes;
 }
 
-void waitBriefly() { std::this_thread::sleep_for(std::chrono::milliseconds(5)); }
+void waitBriefly() {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
 
 } // namespace vezu::serial::test

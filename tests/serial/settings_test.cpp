@@ -207,11 +207,10 @@ TEST_F(OpenPort, EachChangeReachesTheDriverThroughItsApply) {
          "setState"},
         {"Timeouts.ReadInterval", [](TComPort& p) { p.Timeouts().SetReadInterval(5); },
          "setTimeouts"},
-        {"Timeouts.WriteTotalConstant",
-         [](TComPort& p) { p.Timeouts().SetWriteTotalConstant(7); }, "setTimeouts"},
+        {"Timeouts.WriteTotalConstant", [](TComPort& p) { p.Timeouts().SetWriteTotalConstant(7); },
+         "setTimeouts"},
         {"Buffer.InputSize", [](TComPort& p) { p.Buffer().SetInputSize(2048); }, "setupQueues"},
-        {"Buffer.OutputSize", [](TComPort& p) { p.Buffer().SetOutputSize(2048); },
-         "setupQueues"},
+        {"Buffer.OutputSize", [](TComPort& p) { p.Buffer().SetOutputSize(2048); }, "setupQueues"},
     };
     for (const Case& c : cases) {
         port.device->clearCalls();

@@ -10,7 +10,8 @@
 namespace vezu::sim {
 
 // The listing cut after every linesPerBurst line ends (LF); 0 keeps it whole.
-std::vector<std::string_view> splitIntoBursts(std::string_view listing, std::uint32_t linesPerBurst);
+std::vector<std::string_view> splitIntoBursts(std::string_view listing,
+                                              std::uint32_t linesPerBurst);
 
 // Sends the bursts with the pause between them, each at the pace of the line
 // (ten bit times a byte: start, eight data bits, stop).

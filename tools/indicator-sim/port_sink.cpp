@@ -10,6 +10,8 @@ PortSink::PortSink(const std::string& device, std::uint32_t baud) {
     port_.Open();
 }
 
-void PortSink::send(std::string_view bytes) { port_.WriteStr(std::string(bytes)); }
+void PortSink::send(std::string_view bytes) {
+    port_.WriteStr(std::string(bytes));
+}
 
 } // namespace vezu::sim

@@ -18,7 +18,9 @@ PtySink::PtySink() : master_(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC)) {
     slavePath_ = ::ptsname(master_);
 }
 
-PtySink::~PtySink() { ::close(master_); }
+PtySink::~PtySink() {
+    ::close(master_);
+}
 
 void PtySink::waitForRawMode() const {
     for (;;) {

@@ -41,7 +41,6 @@ inline constexpr std::uint32_t kDcbErrorChar = 0x0400;
 inline constexpr std::uint32_t kDcbNull = 0x0800;
 inline constexpr unsigned kDcbRtsControlShift = 12;
 inline constexpr std::uint32_t kDcbRtsControlMask = 0x3000;
-inline constexpr std::uint32_t kDcbAbortOnError = 0x4000;
 
 inline constexpr std::uint32_t kDtrControlDisable = 0;
 inline constexpr std::uint32_t kDtrControlEnable = 1;

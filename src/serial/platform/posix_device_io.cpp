@@ -11,8 +11,8 @@ namespace {
 
 // When a read may end, after the rules of the driver time-outs.
 struct ReadPlan {
-    bool immediate = false;      // return what is there
-    bool returnOnFirst = false;  // wait for the first bytes only
+    bool immediate = false;     // return what is there
+    bool returnOnFirst = false; // wait for the first bytes only
     Deadline total;
     std::optional<std::chrono::milliseconds> interval;
 };

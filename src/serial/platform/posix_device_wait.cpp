@@ -127,10 +127,9 @@ WaitResult PosixSerialDevice::waitEvent(const StopSignal* stop, int timeoutMs) {
             queueFull = rxQueue_.size() >= inputSize_;
         }
         const bool watchInput = (mask & kInputEvents) && !queueFull && !readerBusy_;
-        const bool look = ((mask & kInputEvents) && !watchInput) ||
-                          ((mask & kModemEvents) && hasModemLines_) ||
-                          ((mask & kLineEvents) && hasLineCounters_) ||
-                          ((mask & EV_TXEMPTY) && txPending_);
+        const bool look =
+            ((mask & kInputEvents) && !watchInput) || ((mask & kModemEvents) && hasModemLines_) ||
+            ((mask & kLineEvents) && hasLineCounters_) || ((mask & EV_TXEMPTY) && txPending_);
 
         pollfd fds[] = {{closing_.fd(), POLLIN, 0},
                         {fd_, static_cast<short>(watchInput ? POLLIN : 0), 0},

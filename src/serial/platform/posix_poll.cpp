@@ -16,7 +16,9 @@ int pollTimeout(const Deadline& deadline) {
     return ms > INT_MAX ? INT_MAX : static_cast<int>(ms);
 }
 
-bool passed(const Deadline& deadline) { return deadline && Clock::now() >= *deadline; }
+bool passed(const Deadline& deadline) {
+    return deadline && Clock::now() >= *deadline;
+}
 
 Deadline earlier(const Deadline& a, const Deadline& b) {
     if (!a)
@@ -29,7 +31,8 @@ Deadline earlier(const Deadline& a, const Deadline& b) {
 Deadline deadlineAfter(std::uint64_t milliseconds) {
     // Far enough to be "never" for a serial line, near enough not to overflow.
     constexpr std::uint64_t kLongest = 100ull * 365 * 24 * 3600 * 1000;
-    return Clock::now() + std::chrono::milliseconds(milliseconds < kLongest ? milliseconds : kLongest);
+    return Clock::now() +
+           std::chrono::milliseconds(milliseconds < kLongest ? milliseconds : kLongest);
 }
 
 int pollOnce(pollfd* fds, nfds_t count, int timeoutMs) {

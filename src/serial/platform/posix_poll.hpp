@@ -18,6 +18,8 @@ Deadline deadlineAfter(std::uint64_t milliseconds);
 // poll() that reports an interruption as "nothing ready"; the caller loops.
 int pollOnce(pollfd* fds, nfds_t count, int timeoutMs);
 
-inline bool readable(const pollfd& fd) { return (fd.revents & POLLIN) != 0; }
+inline bool readable(const pollfd& fd) {
+    return (fd.revents & POLLIN) != 0;
+}
 
 } // namespace vezu::serial::platform

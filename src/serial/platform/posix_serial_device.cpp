@@ -18,7 +18,9 @@ PosixSerialDevice::PosixSerialDevice(int fd, bool hasModemLines, bool hasLineCou
     pendingErrors_ = 0;
 }
 
-PosixSerialDevice::~PosixSerialDevice() { close(); }
+PosixSerialDevice::~PosixSerialDevice() {
+    close();
+}
 
 int PosixSerialDevice::close() {
     if (closed_.exchange(true))
@@ -172,15 +174,34 @@ int PosixSerialDevice::escape(std::uint32_t function) {
     int request = 0;
     int bits = 0;
     switch (function) {
-    case SETXON: return ::tcflow(fd_, TCOON) == 0 ? 0 : errno;
-    case SETXOFF: return ::tcflow(fd_, TCOOFF) == 0 ? 0 : errno;
-    case SETDTR: request = TIOCMBIS; bits = TIOCM_DTR; break;
-    case CLRDTR: request = TIOCMBIC; bits = TIOCM_DTR; break;
-    case SETRTS: request = TIOCMBIS; bits = TIOCM_RTS; break;
-    case CLRRTS: request = TIOCMBIC; bits = TIOCM_RTS; break;
-    case SETBREAK: request = TIOCSBRK; break;
-    case CLRBREAK: request = TIOCCBRK; break;
-    default: return EINVAL;
+    case SETXON:
+        return ::tcflow(fd_, TCOON) == 0 ? 0 : errno;
+    case SETXOFF:
+        return ::tcflow(fd_, TCOOFF) == 0 ? 0 : errno;
+    case SETDTR:
+        request = TIOCMBIS;
+        bits = TIOCM_DTR;
+        break;
+    case CLRDTR:
+        request = TIOCMBIC;
+        bits = TIOCM_DTR;
+        break;
+    case SETRTS:
+        request = TIOCMBIS;
+        bits = TIOCM_RTS;
+        break;
+    case CLRRTS:
+        request = TIOCMBIC;
+        bits = TIOCM_RTS;
+        break;
+    case SETBREAK:
+        request = TIOCSBRK;
+        break;
+    case CLRBREAK:
+        request = TIOCCBRK;
+        break;
+    default:
+        return EINVAL;
     }
     // A device without modem lines (a pseudo-terminal) is a three-wire cable.
     if (!hasModemLines_)

@@ -10,7 +10,9 @@ namespace vezu::serial::platform {
 
 namespace {
 
-int fdOf(std::intptr_t handle) { return static_cast<int>(handle); }
+int fdOf(std::intptr_t handle) {
+    return static_cast<int>(handle);
+}
 
 } // namespace
 
@@ -19,7 +21,9 @@ StopSignal::StopSignal() : handle_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
         throw std::runtime_error("eventfd failed");
 }
 
-StopSignal::~StopSignal() { ::close(fdOf(handle_)); }
+StopSignal::~StopSignal() {
+    ::close(fdOf(handle_));
+}
 
 void StopSignal::set() {
     const std::uint64_t one = 1;

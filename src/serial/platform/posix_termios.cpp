@@ -11,11 +11,11 @@ namespace vezu::serial::platform {
 namespace {
 
 constexpr std::array<std::pair<std::uint32_t, speed_t>, 24> kSpeeds = {{
-    {50, B50},         {75, B75},         {110, B110},       {134, B134},
-    {150, B150},       {200, B200},       {300, B300},       {600, B600},
-    {1200, B1200},     {1800, B1800},     {2400, B2400},     {4800, B4800},
-    {9600, B9600},     {19200, B19200},   {38400, B38400},   {57600, B57600},
-    {115200, B115200}, {230400, B230400}, {460800, B460800}, {500000, B500000},
+    {50, B50},         {75, B75},         {110, B110},         {134, B134},
+    {150, B150},       {200, B200},       {300, B300},         {600, B600},
+    {1200, B1200},     {1800, B1800},     {2400, B2400},       {4800, B4800},
+    {9600, B9600},     {19200, B19200},   {38400, B38400},     {57600, B57600},
+    {115200, B115200}, {230400, B230400}, {460800, B460800},   {500000, B500000},
     {576000, B576000}, {921600, B921600}, {1000000, B1000000}, {2000000, B2000000},
 }};
 
@@ -28,20 +28,29 @@ const speed_t* standardSpeed(std::uint32_t rate) {
 
 tcflag_t sizeFlag(std::uint8_t byteSize) {
     switch (byteSize) {
-    case 5: return CS5;
-    case 6: return CS6;
-    case 7: return CS7;
-    default: return CS8;
+    case 5:
+        return CS5;
+    case 6:
+        return CS6;
+    case 7:
+        return CS7;
+    default:
+        return CS8;
     }
 }
 
 tcflag_t parityFlags(std::uint8_t parity) {
     switch (parity) {
-    case 1: return PARENB | PARODD;
-    case 2: return PARENB;
-    case 3: return PARENB | PARODD | CMSPAR;
-    case 4: return PARENB | CMSPAR;
-    default: return 0;
+    case 1:
+        return PARENB | PARODD;
+    case 2:
+        return PARENB;
+    case 3:
+        return PARENB | PARODD | CMSPAR;
+    case 4:
+        return PARENB | CMSPAR;
+    default:
+        return 0;
     }
 }
 
@@ -52,8 +61,8 @@ int termiosFromDcb(const DCB& dcb, termios& settings) {
         dcb.BaudRate == 0)
         return EINVAL;
 
-    settings.c_iflag &= ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON |
-                          IXOFF | IXANY | INPCK | IGNPAR);
+    settings.c_iflag &= ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF |
+                          IXANY | INPCK | IGNPAR);
     settings.c_oflag &= ~OPOST;
     settings.c_lflag &= ~(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
     settings.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS);

@@ -46,8 +46,7 @@ public:
     virtual int escape(std::uint32_t function) = 0;
     virtual int transmitChar(char ch) = 0;
 
-    virtual IoResult read(std::uint8_t* buffer, std::uint32_t count,
-                          const StopSignal* cancel) = 0;
+    virtual IoResult read(std::uint8_t* buffer, std::uint32_t count, const StopSignal* cancel) = 0;
     virtual IoResult write(const std::uint8_t* data, std::uint32_t count,
                            const StopSignal* cancel) = 0;
 
