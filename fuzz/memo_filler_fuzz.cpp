@@ -1,0 +1,36 @@
+#include <string>
+#include <vector>
+
+#include "data/weighing_store.hpp"
+#include "report/memo_filler.hpp"
+
+using namespace vezu;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static WeighingStore store = [] {
+        WeighingStore s;
+        s.CDS1().append();
+        s.CDS1().setText(kr10::ID, "BR5500876");
+        s.CDS1().setInteger(kr10::PESO, 395);
+        s.CDS1().post();
+        return s;
+    }();
+    static DBDataset dataSet("frxDBDataset1");
+    dataSet.bind(store.CDS1());
+    store.CDS1().first();
+
+    VariableList variables;
+    variables.add({" Korbane", std::nullopt});
+    variables.set("Lote", "'Arquivo: LOTE01'");
+    variables.set("Quant", "'QUANT.: 25'");
+    variables.set("Nested", "[Lote]");
+    std::vector<std::string> errors;
+    const FormatSettings fs;
+    ExpressionContext context{variables,
+                              [](std::string_view name) { return name == "frxDBDataset1" ? &dataSet : nullptr; },
+                              fs, errors, 3};
+    MemoView memo;
+    memo.text.assign(reinterpret_cast<const char*>(data), size);
+    fillMemoText(memo, context);
+    return 0;
+}
