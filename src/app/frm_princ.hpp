@@ -85,6 +85,7 @@ private:
     void Action1Execute();
     void Action2Execute();
     void runParser(const std::function<void(ListingObserver&)>& parse);
+    void finishParse();
     // Asks before loaded data goes; false when the user keeps it.
     bool discardBeforeLoading();
 

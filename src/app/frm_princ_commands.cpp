@@ -69,14 +69,19 @@ void FrmPrinc::runParser(const std::function<void(ListingObserver&)>& parse) {
     try {
         parse(observer);
     } catch (...) {
-        parsing_ = false;
-        pages_.syncGrowingLot();
+        finishParse();
         if (closeRequested_) {
             close();
         }
         throw;
     }
+    finishParse();
+}
+
+// What the parse built stays, whether it ended well or not.
+void FrmPrinc::finishParse() {
     parsing_ = false;
+    pages_.showNewPages();
     pages_.syncGrowingLot();
 }
 

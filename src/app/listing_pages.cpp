@@ -21,9 +21,17 @@ void ListingPages::addKr10Page(WeighingStore& store) {
 
 void ListingPages::addLotPage(WeighingStore& store, std::int32_t lot) {
     syncGrowingLot();
-    auto* page = new LotPage(lot, store.lot(lot), fs_, ui_);
+    auto* page = new LotPage(lot, store.lot(lot), fs_, ui_, &pageControl_);
+    page->hide();
+    page->setProperty("caption", tabCaption(store.S1));
     lotPages_.push_back(page);
-    pageControl_.addTab(page, tabCaption(store.S1));
+}
+
+void ListingPages::showNewPages() {
+    for (; lotsOnTabBar_ < lotPages_.size(); ++lotsOnTabBar_) {
+        LotPage* page = lotPages_[lotsOnTabBar_];
+        pageControl_.addTab(page, page->property("caption").toString());
+    }
 }
 
 LotPage* ListingPages::lotPage(std::int32_t lot) const {
@@ -51,8 +59,12 @@ void ListingPages::removeAll() {
         pageControl_.removeTab(pageControl_.count() - 1);
         delete page;
     }
+    for (std::size_t n = lotsOnTabBar_; n < lotPages_.size(); ++n) {
+        delete lotPages_[n];
+    }
     kr10Page_ = nullptr;
     lotPages_.clear();
+    lotsOnTabBar_ = 0;
 }
 
 } // namespace vezu

@@ -23,8 +23,9 @@ constexpr int kSummaryPointSize = 8;
 
 } // namespace
 
-LotPage::LotPage(std::int32_t lot, Table& table, const FormatSettings& fs, UserInteraction& ui)
-    : lot_(lot), model_(table, kColumns, fs, this), grid_(new WeighingGrid(model_, ui, this)) {
+LotPage::LotPage(std::int32_t lot, Table& table, const FormatSettings& fs, UserInteraction& ui,
+                 QWidget* parent)
+    : QWidget(parent), lot_(lot), model_(table, kColumns, fs, this), grid_(new WeighingGrid(model_, ui, this)) {
     setObjectName(QStringLiteral("Aba%1").arg(lot));
     grid_->setGeometry(kGridLeft, kGridTop, kGridWidth, kGridHeight);
 }

@@ -16,7 +16,8 @@ class UserInteraction;
 // the summary label above it.
 class LotPage : public QWidget {
 public:
-    LotPage(std::int32_t lot, Table& table, const FormatSettings& fs, UserInteraction& ui);
+    LotPage(std::int32_t lot, Table& table, const FormatSettings& fs, UserInteraction& ui,
+            QWidget* parent);
 
     std::int32_t lot() const { return lot_; }
     WeighingGrid& grid() { return *grid_; }

@@ -15,6 +15,8 @@ namespace {
 // Dispatching before every one of 100,000 lines costs more than the parse;
 // a few milliseconds apart keeps the window just as responsive.
 constexpr qint64 kDispatchEveryMs = 5;
+// New lot pages join the tab bar a few times a second.
+constexpr qint64 kShowPagesEveryMs = 150;
 
 } // namespace
 
@@ -24,6 +26,7 @@ ParseObserver::ParseObserver(QProgressBar& progressBar, ListingPages& pages,
     : progressBar_(progressBar), pages_(pages), store_(store), ui_(ui),
       closeRequested_(std::move(closeRequested)) {
     sinceDispatch_.start();
+    sincePagesShown_.start();
 }
 
 void ParseObserver::progressRange(std::int64_t maximum) {
@@ -45,6 +48,10 @@ void ParseObserver::beforeLine() {
     }
     progressBar_.setValue(std::min(position_, progressBar_.maximum()));
     pages_.syncGrowingLot();
+    if (sincePagesShown_.elapsed() >= kShowPagesEveryMs) {
+        pages_.showNewPages();
+        sincePagesShown_.restart();
+    }
     QCoreApplication::processEvents();
     if (closeRequested_()) {
         throw ParseAborted();

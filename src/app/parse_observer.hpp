@@ -42,6 +42,7 @@ private:
     UserInteraction& ui_;
     std::function<bool()> closeRequested_;
     QElapsedTimer sinceDispatch_;
+    QElapsedTimer sincePagesShown_;
     int position_ = 0;
 };
 
