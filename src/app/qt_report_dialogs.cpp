@@ -1,0 +1,28 @@
+#include "app/qt_report_dialogs.hpp"
+
+#include <QMessageBox>
+
+#include "app/pdf_export_dialog.hpp"
+#include "app/report_preview.hpp"
+
+namespace vezu {
+
+bool QtReportDialogs::editPdfOptions(PdfExportSettings& settings) {
+    PdfExportDialog dialog(settings, parent_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    settings = dialog.settings();
+    return true;
+}
+
+void QtReportDialogs::showReportError(const QString& text) {
+    QMessageBox::critical(parent_, QStringLiteral("Error"), text);
+}
+
+void QtReportDialogs::showPreview(Report& report, PdfExport& pdfExport) {
+    ReportPreview preview(report, pdfExport, *this, parent_);
+    preview.exec();
+}
+
+} // namespace vezu

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include "export/pdf_export_settings.hpp"
+
+namespace vezu {
+
+class Report;
+class PdfExport;
+
+// The report windows the print and PDF commands open, behind one interface
+// so tests run the commands without a window.
+class ReportDialogs {
+public:
+    virtual ~ReportDialogs() = default;
+
+    // The "Export to PDF" options dialog; writes the values back and returns
+    // true on OK.
+    virtual bool editPdfOptions(PdfExportSettings& settings) = 0;
+    // The generator's error box, captioned "Error".
+    virtual void showReportError(const QString& text) = 0;
+    // The modal preview: prepares the report inside it and returns when the
+    // user closes it.
+    virtual void showPreview(Report& report, PdfExport& pdfExport) = 0;
+};
+
+} // namespace vezu
