@@ -17,8 +17,9 @@ constexpr int kLabelPointSize = 14;
 
 } // namespace
 
-Kr10Page::Kr10Page(WeighingStore& store, const FormatSettings& fs, UserInteraction& ui)
-    : model_(store.CDS1(), kColumns, fs, this), grid_(new WeighingGrid(model_, ui, this)) {
+Kr10Page::Kr10Page(WeighingStore& store, const FormatSettings& fs, UserInteraction& ui,
+                   QWidget* parent)
+    : QWidget(parent), model_(store.CDS1(), kColumns, fs, this), grid_(new WeighingGrid(model_, ui, this)) {
     setObjectName(QStringLiteral("Aba%1").arg(store.Contador));
     grid_->setGeometry(3, 3, 400, 393);
 

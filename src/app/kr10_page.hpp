@@ -16,7 +16,7 @@ class UserInteraction;
 // The page of a KR-10 listing: the grid of CDS1 and the six summary labels.
 class Kr10Page : public QWidget {
 public:
-    Kr10Page(WeighingStore& store, const FormatSettings& fs, UserInteraction& ui);
+    Kr10Page(WeighingStore& store, const FormatSettings& fs, UserInteraction& ui, QWidget* parent);
 
     WeighingGrid& grid() { return *grid_; }
 

@@ -15,7 +15,7 @@ ListingPages::ListingPages(QTabWidget& pageControl, UserInteraction& ui, const F
     : pageControl_(pageControl), ui_(ui), fs_(fs) {}
 
 void ListingPages::addKr10Page(WeighingStore& store) {
-    kr10Page_ = new Kr10Page(store, fs_, ui_);
+    kr10Page_ = new Kr10Page(store, fs_, ui_, &pageControl_);
     pageControl_.addTab(kr10Page_, tabCaption(store.S1));
 }
 

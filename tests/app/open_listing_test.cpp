@@ -90,6 +90,20 @@ TEST_F(OpenListing, Kr20ListingBuildsOnePagePerLot) {
     EXPECT_LE(grid->geometry().right(), pages().widget(1)->width());
 }
 
+TEST_F(OpenListing, LongSummariesShrinkInsteadOfBeingCut) {
+    const QString listing = home_.path() + "/wide.txt";
+    std::ofstream(listing.toStdString(), std::ios::binary)
+        << " A WWWWWWWWWW 050318 1430 88888 999999\r\n I BR1                 395\r\n";
+    startWithModel(0);
+    openListing(listing);
+    ASSERT_EQ(pages().count(), 1);
+    QWidget* page = pages().widget(0);
+    for (const QLabel* label : page->findChildren<QLabel*>()) {
+        EXPECT_LE(label->geometry().right(), page->width()) << label->text().toStdString();
+    }
+    EXPECT_EQ(labelText("Clabel1"), "Arquivo : WWWWWWWWWW");
+}
+
 TEST_F(OpenListing, ASecondListingAsksBeforeDiscarding) {
     startWithModel(0);
     openListing(fixture("kr10-three.txt"));
