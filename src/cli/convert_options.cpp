@@ -39,6 +39,8 @@ ConvertOptions parseConvertOptions(const std::vector<std::string>& arguments) {
             options.summary = true;
         } else if (argument == "--csv") {
             options.csv = value();
+        } else if (argument == "--xlsx") {
+            options.xlsx = value();
         } else if (argument == "--pdf") {
             options.pdf = value();
         } else if (argument == "--lot") {

@@ -15,6 +15,7 @@ struct ConvertOptions {
     std::string listing;
     bool summary = false;
     std::optional<std::string> csv;
+    std::optional<std::string> xlsx;
     std::optional<std::string> pdf;
     std::int32_t lot = 1;
     std::optional<std::string> layout;
@@ -25,6 +26,6 @@ ConvertOptions parseConvertOptions(const std::vector<std::string>& arguments);
 
 inline constexpr const char* kConvertUsage =
     "usage: vezu-convert --model kr10|kr20 [--locale NAME] LISTING [--summary] [--csv FILE]\n"
-    "                    [--pdf FILE [--lot N] [--layout FILE]]";
+    "                    [--xlsx FILE] [--pdf FILE [--lot N] [--layout FILE]]";
 
 } // namespace vezu

@@ -8,7 +8,9 @@
 
 #include "cli/convert_options.hpp"
 #include "export/csv_writer.hpp"
+#include "export/short_date.hpp"
 #include "export/weighing_pdf.hpp"
+#include "export/xlsx_writer.hpp"
 #include "import/kr10_parser.hpp"
 #include "import/kr20_parser.hpp"
 #include "import/listing_file.hpp"
@@ -52,6 +54,13 @@ int run(const ConvertOptions& options) {
             writeKr10Csv(store.CDS1(), *options.csv, fs);
         } else {
             writeKr20Csv(store, *options.csv, fs);
+        }
+    }
+    if (options.xlsx) {
+        if (options.model == Model::Kr10) {
+            writeWorkbook(kr10SheetPlan(store, fs), *options.xlsx);
+        } else {
+            writeWorkbook(kr20SheetPlan(store, fs, localToday()), *options.xlsx);
         }
     }
     if (options.pdf) {
