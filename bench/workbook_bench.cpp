@@ -15,7 +15,8 @@
 namespace vezu {
 namespace {
 
-const std::chrono::year_month_day kToday{std::chrono::year{2025}, std::chrono::December, std::chrono::day{9}};
+const std::chrono::year_month_day kToday{std::chrono::year{2025}, std::chrono::December,
+                                         std::chrono::day{9}};
 
 // A line of /proc/self/status such as "VmHWM:", in megabytes.
 double statusMegabytes(const std::string& key) {
@@ -54,7 +55,8 @@ const WeighingStore& loadedStore(std::uint64_t animals) {
 // The whole export: plan, workbook, file in place.
 void BM_WriteKr20Workbook(benchmark::State& state) {
     const WeighingStore& store = loadedStore(static_cast<std::uint64_t>(state.range(0)));
-    const std::string out = (std::filesystem::temp_directory_path() / "vezu-bench-out.xlsx").string();
+    const std::string out =
+        (std::filesystem::temp_directory_path() / "vezu-bench-out.xlsx").string();
     startNewPeak();
     const double tables = statusMegabytes("VmRSS:");
     for (auto _ : state) {

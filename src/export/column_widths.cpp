@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 namespace vezu {
 namespace {
@@ -13,21 +14,19 @@ constexpr double kDigitPixels = 7;
 constexpr double kCellPadding = 7;
 
 double pixels(char32_t c) {
-    switch (c) {
-    case U' ': case U'.': case U',': case U':': case U';': case U'\'': case U'|':
-    case U'!': case U'i': case U'l': case U'j': case U'I':
+    constexpr std::u32string_view kThree = U" .,:;'|!iljI";
+    constexpr std::u32string_view kFour = U"frt()[]-/\\\"";
+    if (kThree.find(c) != std::u32string_view::npos) {
         return 3;
-    case U'f': case U'r': case U't': case U'(': case U')': case U'[': case U']':
-    case U'-': case U'/': case U'\\': case U'"':
+    }
+    if (kFour.find(c) != std::u32string_view::npos) {
         return 4;
-    case U'm':
-        return 11;
-    case U'w':
+    }
+    if (c == U'm' || c == U'M' || c == U'W') {
+        return c == U'm' ? 11 : 12;
+    }
+    if (c == U'w') {
         return 10;
-    case U'M': case U'W':
-        return 12;
-    default:
-        break;
     }
     const bool capital = (c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
     return capital ? 8 : kDigitPixels;

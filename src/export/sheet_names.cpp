@@ -122,7 +122,9 @@ std::string foldCase(std::string_view utf8) {
     return out;
 }
 
-bool SheetNames::isTaken(std::string_view name) const { return taken_.contains(foldCase(name)); }
+bool SheetNames::isTaken(std::string_view name) const {
+    return taken_.contains(foldCase(name));
+}
 
 std::string SheetNames::claim(std::string_view wanted) {
     const std::vector<char32_t> base = acceptable(wanted);

@@ -23,7 +23,8 @@ PlanCell textCell(std::uint32_t row, std::uint16_t column, std::string text) {
 
 // A text that reads as a number in the user's locale becomes a number, so
 // weights and values can be summed; anything else stays text.
-PlanCell valueCell(std::uint32_t row, std::uint16_t column, std::string text, const FormatSettings& fs) {
+PlanCell valueCell(std::uint32_t row, std::uint16_t column, std::string text,
+                   const FormatSettings& fs) {
     PlanCell cell = textCell(row, column, std::move(text));
     if (const auto number = tryStrToFloat(cell.text, fs)) {
         cell.kind = CellKind::Number;
@@ -39,9 +40,9 @@ std::string concat(std::string_view label, std::string_view value) {
 }
 
 void addKr20Titles(std::vector<PlanCell>& cells, const Table& lot) {
-    static constexpr std::string_view kLabels[] = {"Arquivo : ", "Data : ",       "Hora : ",
-                                                   "Quantidade : ", "Peso Médio : ", "Peso Bruto : "};
-    static constexpr kr20::Field kFields[] = {kr20::ARQUIVO, kr20::DATA,  kr20::HORA,
+    static constexpr std::string_view kLabels[] = {
+        "Arquivo : ", "Data : ", "Hora : ", "Quantidade : ", "Peso Médio : ", "Peso Bruto : "};
+    static constexpr kr20::Field kFields[] = {kr20::ARQUIVO,    kr20::DATA,  kr20::HORA,
                                               kr20::QUANTIDADE, kr20::MEDIO, kr20::BRUTO};
     for (std::uint16_t c = 0; c < 6; ++c) {
         cells.push_back(textCell(1, c + 1, concat(kLabels[c], lot.text(0, kFields[c]))));
@@ -66,7 +67,8 @@ PlannedSheet kr20Sheet(const Table& lot, const FormatSettings& fs) {
         sheet.cells.push_back(textCell(row, 1, std::string(lot.text(k, kr20::ID))));
         sheet.cells.push_back(valueCell(row, 2, lot.valueText(k, kr20::PESO, fs), fs));
         sheet.cells.push_back(valueCell(row, 3, lot.valueText(k, kr20::GANHO, fs), fs));
-        PlanCell& value = sheet.cells.emplace_back(valueCell(row, 4, lot.valueText(k, kr20::VALOR, fs), fs));
+        PlanCell& value =
+            sheet.cells.emplace_back(valueCell(row, 4, lot.valueText(k, kr20::VALOR, fs), fs));
         value.format = kMoney;
         sheet.cells.push_back(textCell(row, 5, std::string(lot.text(k, kr20::CC1))));
         sheet.cells.push_back(textCell(row, 6, std::string(lot.text(k, kr20::CC2))));

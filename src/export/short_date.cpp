@@ -32,7 +32,8 @@ std::string shortDateText(std::chrono::year_month_day date, const FormatSettings
             if (close == i + 1) {
                 out.push_back('\'');
             } else {
-                out.append(pattern.substr(i + 1, close == std::string_view::npos ? close : close - i - 1));
+                out.append(
+                    pattern.substr(i + 1, close == std::string_view::npos ? close : close - i - 1));
             }
             i = close == std::string_view::npos ? pattern.size() : close + 1;
             continue;

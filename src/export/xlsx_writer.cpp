@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <unistd.h>
@@ -48,10 +49,12 @@ struct WorkbookFree {
 };
 using WorkbookHandle = std::unique_ptr<lxw_workbook, WorkbookFree>;
 
-void writeSheet(lxw_workbook* workbook, const PlannedSheet& sheet, const std::vector<lxw_format*>& formats) {
+void writeSheet(lxw_workbook* workbook, const PlannedSheet& sheet,
+                const std::vector<lxw_format*>& formats) {
     const lxw_error nameError = workbook_validate_sheet_name(workbook, sheet.name.c_str());
     if (nameError != LXW_NO_ERROR) {
-        throw InOutError(formatMessage("Worksheet name '%s' refused: ", sheet.name) + lxw_strerror(nameError));
+        throw InOutError(formatMessage("Worksheet name '%s' refused: ", sheet.name) +
+                         lxw_strerror(nameError));
     }
     lxw_worksheet* worksheet = workbook_add_worksheet(workbook, sheet.name.c_str());
     if (worksheet == nullptr) {
@@ -70,10 +73,12 @@ void writeSheet(lxw_workbook* workbook, const PlannedSheet& sheet, const std::ve
     for (const PlanCell& cell : sheet.cells) {
         const lxw_row_t row = cell.row - 1;
         const auto column = static_cast<lxw_col_t>(cell.column - 1);
-        lxw_format* format = cell.format == kNoFormat ? nullptr : formats.at(static_cast<std::size_t>(cell.format));
+        lxw_format* format =
+            cell.format == kNoFormat ? nullptr : formats.at(static_cast<std::size_t>(cell.format));
         // An empty text leaves the cell blank, keeping its format.
-        check(cell.kind == CellKind::Number ? worksheet_write_number(worksheet, row, column, cell.number, format)
-                                            : worksheet_write_string(worksheet, row, column, cell.text.c_str(), format));
+        check(cell.kind == CellKind::Number
+                  ? worksheet_write_number(worksheet, row, column, cell.number, format)
+                  : worksheet_write_string(worksheet, row, column, cell.text.c_str(), format));
     }
 }
 
@@ -106,7 +111,8 @@ void buildWorkbook(const SheetPlan& plan, const std::string& file) {
 }
 
 void copyFile(const std::string& from, AtomicFileWriter& to) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(from.c_str(), "rb"), &std::fclose);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(from.c_str(), "rb"),
+                                                       &std::fclose);
     if (!in) {
         throw inOutError(errno);
     }

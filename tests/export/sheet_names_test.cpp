@@ -16,12 +16,12 @@ TEST(SheetNames, RefusedCharactersAndLengthAreMended) {
     }
     const std::string thirtyOneAccents = thirtyTwoAccents.substr(0, 62);
     for (const Case& c : {Case{"Lote A/B:C", "Lote A_B_C"},
-                         {"Lote [x]*?\\", "Lote _x____"},
-                         {"Lote a\tb\x01", "Lote a_b_"},
-                         {"'Lote'", "_Lote_"},
-                         {"Lote FÊMEAS", "Lote FÊMEAS"},
-                         {tooLong, tooLong.substr(0, 31)},
-                         {thirtyTwoAccents, thirtyOneAccents}}) {
+                          {"Lote [x]*?\\", "Lote _x____"},
+                          {"Lote a\tb\x01", "Lote a_b_"},
+                          {"'Lote'", "_Lote_"},
+                          {"Lote FÊMEAS", "Lote FÊMEAS"},
+                          {tooLong, tooLong.substr(0, 31)},
+                          {thirtyTwoAccents, thirtyOneAccents}}) {
         SheetNames names;
         EXPECT_EQ(names.claim(c.wanted), c.expected) << c.wanted;
     }

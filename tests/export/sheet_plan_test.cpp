@@ -22,7 +22,9 @@ FormatSettings brazil() {
     return fs;
 }
 
-std::string fixture(const std::string& name) { return std::string(VEZU_FIXTURES) + "/" + name; }
+std::string fixture(const std::string& name) {
+    return std::string(VEZU_FIXTURES) + "/" + name;
+}
 
 const PlanCell* cellAt(const PlannedSheet& sheet, std::uint32_t row, std::uint16_t column) {
     for (const PlanCell& cell : sheet.cells) {
@@ -38,15 +40,16 @@ std::string textAt(const PlannedSheet& sheet, std::uint32_t row, std::uint16_t c
     return cell ? cell->text : "<no cell>";
 }
 
-void expectText(const PlannedSheet& sheet, std::uint32_t row, std::uint16_t column, std::string_view text) {
+void expectText(const PlannedSheet& sheet, std::uint32_t row, std::uint16_t column,
+                std::string_view text) {
     const PlanCell* cell = cellAt(sheet, row, column);
     ASSERT_NE(cell, nullptr) << row << "," << column;
     EXPECT_EQ(cell->kind, CellKind::Text) << row << "," << column;
     EXPECT_EQ(cell->text, text) << row << "," << column;
 }
 
-void expectNumber(const PlannedSheet& sheet, std::uint32_t row, std::uint16_t column, std::string_view text,
-                  double number) {
+void expectNumber(const PlannedSheet& sheet, std::uint32_t row, std::uint16_t column,
+                  std::string_view text, double number) {
     const PlanCell* cell = cellAt(sheet, row, column);
     ASSERT_NE(cell, nullptr) << row << "," << column;
     EXPECT_EQ(cell->kind, CellKind::Number) << row << "," << column;
@@ -56,9 +59,11 @@ void expectNumber(const PlannedSheet& sheet, std::uint32_t row, std::uint16_t co
 
 // The workbook writer streams rows, so a cell may never come before one above it.
 void expectRowOrder(const PlannedSheet& sheet) {
-    EXPECT_TRUE(std::is_sorted(sheet.cells.begin(), sheet.cells.end(), [](const PlanCell& a, const PlanCell& b) {
-        return a.row != b.row ? a.row < b.row : a.column < b.column;
-    })) << sheet.name;
+    EXPECT_TRUE(std::is_sorted(sheet.cells.begin(), sheet.cells.end(),
+                               [](const PlanCell& a, const PlanCell& b) {
+                                   return a.row != b.row ? a.row < b.row : a.column < b.column;
+                               }))
+        << sheet.name;
 }
 
 void addKr10(Table& t, std::string_view id, std::optional<std::int32_t> weight) {
@@ -176,19 +181,24 @@ TEST(Kr20SheetPlan, OneSheetPerLotWithSummaryAlongRowOne) {
         SCOPED_TRACE(sheet.name);
         EXPECT_FALSE(sheet.password);
         const std::pair<std::string_view, kr20::Field> summary[] = {
-            {"Arquivo : ", kr20::ARQUIVO},       {"Data : ", kr20::DATA},          {"Hora : ", kr20::HORA},
-            {"Quantidade : ", kr20::QUANTIDADE}, {"Peso Médio : ", kr20::MEDIO}, {"Peso Bruto : ", kr20::BRUTO}};
+            {"Arquivo : ", kr20::ARQUIVO},  {"Data : ", kr20::DATA},
+            {"Hora : ", kr20::HORA},        {"Quantidade : ", kr20::QUANTIDADE},
+            {"Peso Médio : ", kr20::MEDIO}, {"Peso Bruto : ", kr20::BRUTO}};
         for (std::uint16_t c = 1; c <= 6; ++c) {
-            expectText(sheet, 1, c, std::string(summary[c - 1].first) + std::string(lot.text(0, summary[c - 1].second)));
+            expectText(sheet, 1, c,
+                       std::string(summary[c - 1].first) +
+                           std::string(lot.text(0, summary[c - 1].second)));
         }
-        const char* titles[] = {"IDENTIFICAÇÃO", "PESO", "GANHO", "VALOR", "CAMPO 1", "CAMPO 2", "CAMPO 3"};
+        const char* titles[] = {"IDENTIFICAÇÃO", "PESO",    "GANHO",  "VALOR",
+                                "CAMPO 1",       "CAMPO 2", "CAMPO 3"};
         for (std::uint16_t c = 1; c <= 7; ++c) {
             expectText(sheet, 3, c, titles[c - 1]);
         }
         EXPECT_EQ(sheet.cells.size(), 13 + 7 * lot.recordCount());
         for (const PlanCell& cell : sheet.cells) {
             EXPECT_NE(cell.row, 2u);
-            EXPECT_EQ(cell.format != kNoFormat, cell.row >= 4 && cell.column == 4) << cell.row << "," << cell.column;
+            EXPECT_EQ(cell.format != kNoFormat, cell.row >= 4 && cell.column == 4)
+                << cell.row << "," << cell.column;
         }
         expectRowOrder(sheet);
     }
@@ -217,8 +227,14 @@ TEST(Kr20SheetPlan, ValuesAreNumbersInTheUserLocaleAndMissingOnesStayEmptyText) 
     for (const Case& c : {Case{brazil(), "-2,5"}, Case{point, "-2.5"}}) {
         WeighingStore store;
         Table& lot = store.addLot();
-        addAnimal(lot, "L1", {.id = "0007", .peso = 0, .ganho = -5, .valorTenThousandths = -25000, .cc1 = "12"});
-        addAnimal(lot, "L1", {.id = "0008", .peso = std::nullopt, .ganho = std::nullopt, .valorTenThousandths = std::nullopt});
+        addAnimal(
+            lot, "L1",
+            {.id = "0007", .peso = 0, .ganho = -5, .valorTenThousandths = -25000, .cc1 = "12"});
+        addAnimal(lot, "L1",
+                  {.id = "0008",
+                   .peso = std::nullopt,
+                   .ganho = std::nullopt,
+                   .valorTenThousandths = std::nullopt});
         const PlannedSheet sheet = kr20SheetPlan(store, c.fs, kToday).sheets.at(0);
         SCOPED_TRACE(c.value);
         expectText(sheet, 4, 1, "0007");
@@ -266,14 +282,16 @@ TEST(Kr20SheetPlan, SuggestedNameUsesTheShortDateWithUnderscoresForSlashes) {
                          {"yyyy-MM-dd", "Pesagem_2025-12-09"}}) {
         FormatSettings fs = brazil();
         fs.shortDateFormat = c.pattern;
-        EXPECT_EQ(kr20SheetPlan(WeighingStore(), fs, kToday).suggestedFileName, c.name) << c.pattern;
+        EXPECT_EQ(kr20SheetPlan(WeighingStore(), fs, kToday).suggestedFileName, c.name)
+            << c.pattern;
     }
 }
 
 TEST(SheetPlanColumns, WidthsFollowTheWidestShownCell) {
     WeighingStore store;
     addAnimal(store.addLot(), "L", {.id = "A", .valorTenThousandths = 15000});
-    addAnimal(store.addLot(), "L", {.id = std::string(20, 'W'), .valorTenThousandths = 12345678900000});
+    addAnimal(store.addLot(), "L",
+              {.id = std::string(20, 'W'), .valorTenThousandths = 12345678900000});
     const SheetPlan plan = kr20SheetPlan(store, brazil(), kToday);
     const std::vector<double>& narrow = plan.sheets[0].columnWidths;
     const std::vector<double>& wide = plan.sheets[1].columnWidths;

@@ -23,7 +23,9 @@ FormatSettings brazil() {
     return settings;
 }
 
-std::string fixture(const std::string& name) { return std::string(VEZU_FIXTURES) + "/" + name; }
+std::string fixture(const std::string& name) {
+    return std::string(VEZU_FIXTURES) + "/" + name;
+}
 
 // One part of the workbook package, read back with unzip.
 std::string part(const fs::path& workbook, const std::string& name) {
@@ -88,8 +90,10 @@ TEST_F(WorkbookTest, Kr20WorkbookHoldsOneSheetPerLotWithNumbersTextsAndTheMoneyF
     EXPECT_EQ(count(workbook, "<sheet "), 2u);
     EXPECT_NE(workbook.find("name=\"Lote MACHOS\""), std::string::npos);
     EXPECT_NE(workbook.find("name=\"Lote FÊMEAS\""), std::string::npos);
-    EXPECT_NE(part(path, "docProps/core.xml").find("<dc:title>Korbane</dc:title>"), std::string::npos);
-    EXPECT_NE(part(path, "xl/styles.xml").find("formatCode=\"R$ #,##0.00_);(R$ #,##0.00)\""), std::string::npos);
+    EXPECT_NE(part(path, "docProps/core.xml").find("<dc:title>Korbane</dc:title>"),
+              std::string::npos);
+    EXPECT_NE(part(path, "xl/styles.xml").find("formatCode=\"R$ #,##0.00_);(R$ #,##0.00)\""),
+              std::string::npos);
 
     const std::string machos = part(path, "xl/worksheets/sheet1.xml");
     EXPECT_EQ(machos.find("<sheetProtection"), std::string::npos);
@@ -104,7 +108,8 @@ TEST_F(WorkbookTest, Kr20WorkbookHoldsOneSheetPerLotWithNumbersTextsAndTheMoneyF
     EXPECT_EQ(cellXml(machos, "D3").find("s=\"1\""), std::string::npos);
 
     const std::string femeas = part(path, "xl/worksheets/sheet2.xml");
-    EXPECT_NE(cellXml(femeas, "A4").find("<t>0012345</t>"), std::string::npos) << cellXml(femeas, "A4");
+    EXPECT_NE(cellXml(femeas, "A4").find("<t>0012345</t>"), std::string::npos)
+        << cellXml(femeas, "A4");
     EXPECT_NE(cellXml(femeas, "D4").find("<v>1500.25</v>"), std::string::npos);
 }
 
@@ -115,14 +120,17 @@ TEST_F(WorkbookTest, Kr10SheetIsProtectedAndTheCaptionIsTheTitle) {
     const fs::path path = folder / "Pesagem_LOTE01.xlsx";
     writeWorkbook(kr10SheetPlan(store, brazil()), path.string());
 
-    EXPECT_NE(part(path, "docProps/core.xml").find("<dc:title>Arquivo: " + store.S1 + "</dc:title>"),
+    EXPECT_NE(
+        part(path, "docProps/core.xml").find("<dc:title>Arquivo: " + store.S1 + "</dc:title>"),
+        std::string::npos);
+    EXPECT_NE(part(path, "xl/workbook.xml").find("name=\"LOTE " + store.S1 + "\""),
               std::string::npos);
-    EXPECT_NE(part(path, "xl/workbook.xml").find("name=\"LOTE " + store.S1 + "\""), std::string::npos);
     const std::string sheet = part(path, "xl/worksheets/sheet1.xml");
     const auto protection = sheet.find("<sheetProtection");
     ASSERT_NE(protection, std::string::npos);
     const std::string element = sheet.substr(protection, sheet.find("/>", protection) - protection);
-    for (const char* attribute : {"password=\"", "sheet=\"1\"", "objects=\"1\"", "scenarios=\"1\""}) {
+    for (const char* attribute :
+         {"password=\"", "sheet=\"1\"", "objects=\"1\"", "scenarios=\"1\""}) {
         EXPECT_NE(element.find(attribute), std::string::npos) << attribute << " in " << element;
     }
     EXPECT_NE(cellXml(sheet, "A7").find("<t>IDENTIFICAÇÃO</t>"), std::string::npos);
