@@ -45,9 +45,10 @@ std::string cellXml(const std::string& sheet, const std::string& reference) {
     if (start == std::string::npos) {
         return "";
     }
-    const auto selfClosed = sheet.find("/>", start);
     const auto closed = sheet.find("</c>", start);
-    const auto end = std::min(selfClosed + 2, closed + 4);
+    const auto nextTag = sheet.find('>', start);
+    // "<c .../>" ends at its first ">", "<c ...>...</c>" at "</c>".
+    const auto end = sheet[nextTag - 1] == '/' ? nextTag + 1 : closed + 4;
     return sheet.substr(start, end - start);
 }
 
