@@ -60,10 +60,14 @@ PdfExportDialog::PdfExportDialog(const PdfExportSettings& s, QWidget* parent)
     rangeLayout->addWidget(currentPage_, 1, 0);
     rangeLayout->addWidget(pageList_, 2, 0);
     rangeLayout->addWidget(pages_, 2, 1);
-    rangeLayout->addWidget(new QLabel(QStringLiteral("Enter page numbers and/or page ranges, separated by "
-                                                     "commas. For example, 1,3,5-12"),
-                                      range),
-                           3, 0, 1, 2);
+    auto* hint = new QLabel(QStringLiteral("Enter page numbers and/or page ranges, separated by commas. "
+                                           "For example, 1,3,5-12"),
+                            range);
+    hint->setWordWrap(true);
+    rangeLayout->addWidget(hint, 3, 0, 1, 2);
+    pages_->setMinimumWidth(140);
+    pages_->setEnabled(s.range == PageRangeKind::Pages);
+    connect(pageList_, &QRadioButton::toggled, pages_, &QLineEdit::setEnabled);
     (s.range == PageRangeKind::All ? allPages_ : s.range == PageRangeKind::Current ? currentPage_ : pageList_)
         ->setChecked(true);
 
@@ -80,6 +84,9 @@ PdfExportDialog::PdfExportDialog(const PdfExportSettings& s, QWidget* parent)
     optionsLayout->addRow(QStringLiteral("JPEG quality"), quality_);
     optionsLayout->addRow(openAfterExport_);
 
+    for (QLineEdit* edit : {title_, author_, subject_, keywords_, creator_, producer_}) {
+        edit->setMinimumWidth(260);
+    }
     auto* information = new QGroupBox(QStringLiteral("Document information"), this);
     auto* informationLayout = new QFormLayout(information);
     informationLayout->addRow(QStringLiteral("Title"), title_);

@@ -18,7 +18,6 @@ public:
     const std::string& userName() const { return userName_; }
 
     void bind(Table& table) { table_ = &table; }
-    void unbind() { table_ = nullptr; }
     Table* table() const { return table_; }
 
     void first() { table_->first(); }

@@ -13,7 +13,6 @@ struct Frame {
     std::uint32_t color = 0x000000;
     double width = 1; // layout units
 
-    bool any() const { return left || top || right || bottom; }
     friend bool operator==(const Frame&, const Frame&) = default;
 };
 
