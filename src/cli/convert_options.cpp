@@ -51,6 +51,16 @@ ConvertOptions parseConvertOptions(const std::vector<std::string>& arguments) {
             options.lot = *lot;
         } else if (argument == "--layout") {
             options.layout = value();
+        } else if (argument == "--capture") {
+            options.capturePort = value();
+        } else if (argument == "--wait") {
+            const auto seconds = tryStrToInt(value());
+            if (!seconds) {
+                usageError("--wait needs a number of seconds");
+            }
+            options.waitSeconds = *seconds;
+        } else if (argument == "--capture-file") {
+            options.captureFile = value();
         } else if (argument.starts_with("--")) {
             usageError("unknown option " + argument);
         } else if (options.listing.empty()) {
@@ -62,7 +72,10 @@ ConvertOptions parseConvertOptions(const std::vector<std::string>& arguments) {
     if (!modelGiven) {
         usageError("--model is required");
     }
-    if (options.listing.empty()) {
+    if (options.capturePort && !options.listing.empty()) {
+        usageError("a listing and --capture exclude each other");
+    }
+    if (!options.capturePort && options.listing.empty()) {
         usageError("no listing given");
     }
     return options;

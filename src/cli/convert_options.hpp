@@ -19,6 +19,9 @@ struct ConvertOptions {
     std::optional<std::string> pdf;
     std::int32_t lot = 1;
     std::optional<std::string> layout;
+    std::optional<std::string> capturePort; // read from the indicator instead of a listing
+    std::int32_t waitSeconds = 10;
+    std::optional<std::string> captureFile;
 };
 
 // Throws Error with a usage text for arguments it does not understand.
@@ -26,6 +29,8 @@ ConvertOptions parseConvertOptions(const std::vector<std::string>& arguments);
 
 inline constexpr const char* kConvertUsage =
     "usage: vezu-convert --model kr10|kr20 [--locale NAME] LISTING [--summary] [--csv FILE]\n"
-    "                    [--xlsx FILE] [--pdf FILE [--lot N] [--layout FILE]]";
+    "                    [--xlsx FILE] [--pdf FILE [--lot N] [--layout FILE]]\n"
+    "       vezu-convert --model kr10|kr20 [--locale NAME] --capture PORT [--wait SECONDS]\n"
+    "                    [--capture-file FILE] [same outputs]";
 
 } // namespace vezu

@@ -4,8 +4,8 @@
 #include <exception>
 #include <iostream>
 
-#include <QStandardPaths>
-
+#include "capture/capture_texts.hpp"
+#include "capture/headless_capture.hpp"
 #include "cli/convert_options.hpp"
 #include "export/csv_writer.hpp"
 #include "export/short_date.hpp"
@@ -14,6 +14,7 @@
 #include "import/kr10_parser.hpp"
 #include "import/kr20_parser.hpp"
 #include "import/listing_file.hpp"
+#include "locale/data_folder.hpp"
 #include "locale/locale_settings.hpp"
 
 namespace {
@@ -40,11 +41,17 @@ int run(const ConvertOptions& options) {
     const FormatSettings fs = formatSettingsForLocale(options.locale);
     WeighingStore store;
     ListingObserver quiet;
-    ensureListingExists(options.listing);
+    std::string listing = options.listing;
+    if (options.capturePort) {
+        CaptureSession session(options.captureFile.value_or(dataFolder() + std::string(kCaptureFileName)));
+        captureListing(*options.capturePort, options.waitSeconds, session);
+        listing = session.captureFile();
+    }
+    ensureListingExists(listing);
     if (options.model == Model::Kr10) {
-        parseKr10Listing(options.listing, store, fs, quiet);
+        parseKr10Listing(listing, store, fs, quiet);
     } else {
-        parseKr20Listing(options.listing, store, quiet);
+        parseKr20Listing(listing, store, quiet);
     }
     if (options.summary) {
         printSummary(store, options.model);
@@ -70,9 +77,7 @@ int run(const ConvertOptions& options) {
         if (options.model == Model::Kr10) {
             writeKr10Pdf(store, options.layout, fs, *options.pdf);
         } else {
-            const std::string dataFolder =
-                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString() + "/Korbane/";
-            writeKr20Pdf(store, options.lot, options.layout, dataFolder, fs, *options.pdf);
+            writeKr20Pdf(store, options.lot, options.layout, dataFolder(), fs, *options.pdf);
         }
     }
     return 0;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+namespace vezu {
+
+inline constexpr std::string_view kCaptureFileName = "Vezu.txt";
+inline constexpr std::string_view kCannotOpenPort = "Não foi possível abrir comunicação, verifique configuração.";
+inline constexpr std::string_view kWaitingForData = "Aguardando comunicação...";
+inline constexpr std::string_view kReceivingData = "Recebendo dados...   Aguarde....";
+inline constexpr std::string_view kDataReceived = "Dados recebidos com sucesso !";
+inline constexpr std::string_view kNothingReceived = "Nenhum dado recebido !";
+
+// A waiting time of 0 or less would never end a capture: 10 seconds instead.
+inline int captureWaitSeconds(int configured) { return configured > 0 ? configured : 10; }
+
+} // namespace vezu
