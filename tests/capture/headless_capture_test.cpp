@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <thread>
+#include <unistd.h>
+
+#include "base/error.hpp"
+#include "capture/capture_texts.hpp"
+#include "capture/headless_capture.hpp"
+#include "pty.hpp"
+
+namespace vezu {
+namespace {
+
+namespace fs = std::filesystem;
+using serial::test::Pty;
+using namespace std::chrono_literals;
+
+std::string read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class HeadlessCaptureTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("vezu-headless-" + std::to_string(::getpid()));
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+    std::string captureFile() const { return (folder / "Vezu.txt").string(); }
+    fs::path folder;
+};
+
+// Plays the indicator on the pty's far side: each burst after its pause.
+std::thread indicator(Pty& pty, std::vector<std::pair<std::chrono::milliseconds, std::string>> bursts) {
+    return std::thread([&pty, bursts] {
+        for (const auto& [pause, bytes] : bursts) {
+            std::this_thread::sleep_for(pause);
+            pty.send(bytes);
+        }
+    });
+}
+
+TEST_F(HeadlessCaptureTest, BurstsWithShortPausesAreCapturedWhole) {
+    Pty pty;
+    std::string everyByte;
+    for (int b = 1; b < 256; ++b) {
+        everyByte.push_back(static_cast<char>(b));
+    }
+    auto sender = indicator(pty, {{300ms, "|LOTE: A\r\n"}, {300ms, everyByte}, {300ms, "end\r\n"}});
+    CaptureSession session(captureFile());
+    captureListing(pty.slavePath(), 2, session);
+    sender.join();
+    EXPECT_TRUE(session.Recebido());
+    EXPECT_EQ(read(captureFile()), "|LOTE: A\r\n" + everyByte + "end\r\n\r\n");
+}
+
+TEST_F(HeadlessCaptureTest, ALongPauseEndsTheCapture) {
+    Pty pty;
+    auto sender = indicator(pty, {{200ms, "first\r\n"}, {3500ms, "late\r\n"}});
+    CaptureSession session(captureFile());
+    captureListing(pty.slavePath(), 1, session);
+    EXPECT_EQ(read(captureFile()), "first\r\n\r\n");
+    sender.join();
+}
+
+TEST_F(HeadlessCaptureTest, NothingReceivedLeavesOnlyTheLineBreak) {
+    Pty pty;
+    CaptureSession session(captureFile());
+    captureListing(pty.slavePath(), 1, session);
+    EXPECT_FALSE(session.Recebido());
+    EXPECT_EQ(read(captureFile()), "\r\n");
+}
+
+TEST_F(HeadlessCaptureTest, TheOtherSideVanishingKeepsWhatCame) {
+    Pty pty;
+    std::thread sender([&pty] {
+        std::this_thread::sleep_for(300ms);
+        pty.send("partial listing");
+        std::this_thread::sleep_for(300ms);
+        pty.closeMaster();
+    });
+    CaptureSession session(captureFile());
+    captureListing(pty.slavePath(), 1, session);
+    sender.join();
+    EXPECT_EQ(read(captureFile()), "partial listing\r\n");
+}
+
+TEST_F(HeadlessCaptureTest, CapturesInARowReuseTheFile) {
+    Pty pty;
+    for (int i = 0; i < 10; ++i) {
+        const std::string listing = "listing " + std::to_string(i) + "\r\n";
+        auto sender = indicator(pty, {{200ms, listing}});
+        CaptureSession session(captureFile());
+        captureListing(pty.slavePath(), 1, session);
+        sender.join();
+        EXPECT_EQ(read(captureFile()), listing + "\r\n");
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+TEST_F(HeadlessCaptureTest, APortThatDoesNotOpenIsReported) {
+    CaptureSession session(captureFile());
+    try {
+        captureListing("/dev/vezu-no-such-port", 1, session);
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_EQ(e.what(), std::string(kCannotOpenPort));
+    }
+    EXPECT_FALSE(fs::exists(captureFile()));
+}
+
+} // namespace
+} // namespace vezu
