@@ -31,7 +31,8 @@ void setInformation(PdfDocument& document, const PdfExportSettings& settings) {
         {HPDF_INFO_CREATOR, &settings.creator},     {HPDF_INFO_PRODUCER, &settings.producer},
     };
     for (const auto& [type, value] : entries) {
-        if (!value->empty()) {
+        // The library names itself as producer unless told otherwise.
+        if (!value->empty() || type == HPDF_INFO_PRODUCER) {
             document.check(HPDF_SetInfoAttr(document.get(), type, utf8ToCp1252(*value).c_str()));
         }
     }

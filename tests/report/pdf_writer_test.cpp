@@ -73,6 +73,7 @@ TEST_F(PdfWriterTest, WritesEveryPageWithTheDocumentInformation) {
     EXPECT_NE(info.find("Encrypted:       no\n"), std::string::npos);
     EXPECT_NE(info.find("Page size:       595.276 x 841.89 pts (A4)"), std::string::npos);
     EXPECT_EQ(info.find("Title:"), std::string::npos);
+    EXPECT_NE(info.find("Producer:        \n"), std::string::npos); // not the library's name
 
     const std::string text = run("pdftotext -layout " + path("r.pdf") + " -");
     for (const char* expected : {"RELATÓRIO DE PESAGENS", "ARQUIVO: TESTE", "Página: 1 de 3", "Página: 3 de 3",
@@ -104,6 +105,7 @@ TEST_F(PdfWriterTest, SettingsReachTheDocument) {
     settings.title = "Pesagem de março";
     settings.keywords = "gado";
     settings.creator = "Korbane Vezu 4.2";
+    settings.producer = "Korbane";
     settings.ownerPassword = "dono";
     settings.userPassword = "leitor";
     settings.allowCopy = false;
@@ -116,6 +118,7 @@ TEST_F(PdfWriterTest, SettingsReachTheDocument) {
     EXPECT_NE(info.find("Title:           Pesagem de março\n"), std::string::npos) << info;
     EXPECT_NE(info.find("Keywords:        gado\n"), std::string::npos);
     EXPECT_NE(info.find("Creator:         Korbane Vezu 4.2\n"), std::string::npos);
+    EXPECT_NE(info.find("Producer:        Korbane\n"), std::string::npos);
     EXPECT_NE(info.find("Encrypted:       yes (print:yes copy:no change:yes addNotes:yes"), std::string::npos);
     EXPECT_NE(run("pdffonts -upw leitor " + path("r.pdf")).find("LiberationSans"), std::string::npos);
     EXPECT_NE(run("pdftotext -upw leitor " + path("r.pdf") + " -").find("Final do arquivo"), std::string::npos);
