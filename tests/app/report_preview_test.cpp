@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "app/pdf_export.hpp"
 #include "app/report_preview.hpp"
+#include "app/report_printing.hpp"
 #include "export/weighing_reports.hpp"
 #include "scripted_interaction.hpp"
 #include "scripted_report_dialogs.hpp"
@@ -73,6 +76,33 @@ TEST_F(ReportPreviewTest, ExportsThePagesShownThroughTheFilter) {
     preview.action("quickPdf")->trigger();
     EXPECT_TRUE(QFileInfo::exists(folder.path() + "/page2.pdf"));
     EXPECT_EQ(dialogs.optionDialogs, 0);
+}
+
+TEST_F(ReportPreviewTest, PrintsTheChosenPagesFromPaperEdgeToPaperEdge) {
+    QTemporaryDir folder;
+    Report& report = reports.setUpKr20(*lot, ReportOutput::Print);
+    ASSERT_TRUE(report.prepare());
+    QPrinter printer(QPrinter::HighResolution);
+    presetPrinter(printer, report.preparedPages().count());
+    EXPECT_EQ(printer.copyCount(), 1);
+    EXPECT_TRUE(printer.collateCopies());
+    EXPECT_EQ(printer.printRange(), QPrinter::AllPages);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString path = folder.path() + "/printed.pdf";
+    printer.setOutputFileName(path);
+    printPages(report.preparedPages(), printer, 1, 2);
+
+    auto run = [](const QString& command) {
+        QProcess process;
+        process.startCommand(command);
+        process.waitForFinished();
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    EXPECT_TRUE(run("pdfinfo " + path).contains(QRegularExpression("Pages: +2\n")));
+    const QString text = run("pdftotext " + path + " -");
+    EXPECT_TRUE(text.contains("Página: 2 de 3"));
+    EXPECT_TRUE(text.contains("Final do arquivo"));
+    EXPECT_FALSE(text.contains("RELATÓRIO DE PESAGENS"));
 }
 
 } // namespace
