@@ -1,5 +1,6 @@
 #include "app/report_preview.hpp"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -25,6 +26,7 @@ namespace {
 
 constexpr double kZoomStep = 1.25;
 constexpr double kMaxZoom = 8.0;
+constexpr std::size_t kPagesBetweenUpdates = 200;
 const QString kPreparedFilter = QStringLiteral("Prepared report (*.fp3)");
 
 } // namespace
@@ -124,7 +126,20 @@ int ReportPreview::exec() {
 }
 
 void ReportPreview::prepare() {
+    // Pages appear as they are built: the first one at once, then the count.
+    thumbnailModel_.setPages(nullptr);
+    report_.setPageListener([this](std::size_t count) {
+        if (count == 1) {
+            pages_ = &report_.preparedPages();
+            view_->show(pages_, 0);
+        }
+        if (count == 1 || count % kPagesBetweenUpdates == 0) {
+            pageCount_->setText(QStringLiteral(" / %1 ").arg(count));
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+    });
     const bool prepared = report_.prepare();
+    report_.setPageListener(nullptr);
     showPages(&report_.preparedPages());
     if (!prepared) {
         dialogs_.showReportError(QString::fromStdString(report_.errorReport()));

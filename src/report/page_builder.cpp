@@ -4,8 +4,10 @@
 
 namespace vezu {
 
-PageBuilder::PageBuilder(const ReportPage& page, PreparedPages& out, ExpressionContext& context)
-    : page_(page), out_(out), context_(context), footer_(page.findBand(BandKind::PageFooter)),
+PageBuilder::PageBuilder(const ReportPage& page, PreparedPages& out, ExpressionContext& context,
+                         std::function<void(std::size_t)> pageDone)
+    : page_(page), out_(out), context_(context), pageDone_(std::move(pageDone)),
+      footer_(page.findBand(BandKind::PageFooter)),
       areaHeight_(page.paper.areaHeight()) {}
 
 void PageBuilder::run(DBDataset* master) {
@@ -54,6 +56,9 @@ void PageBuilder::endPage(bool last) {
         placeAt(*footer_);
     }
     firstPage_ = false;
+    if (pageDone_) {
+        pageDone_(out_.count());
+    }
 }
 
 void PageBuilder::placeAt(const Band& band) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "report/expression_context.hpp"
 #include "report/prepared_pages.hpp"
 
@@ -10,7 +12,9 @@ namespace vezu {
 // summary after the last one, a footer at the bottom of every page.
 class PageBuilder {
 public:
-    PageBuilder(const ReportPage& page, PreparedPages& out, ExpressionContext& context);
+    // pageDone, when set, hears of every page as soon as it is complete.
+    PageBuilder(const ReportPage& page, PreparedPages& out, ExpressionContext& context,
+                std::function<void(std::size_t)> pageDone = {});
 
     // master: the data band's adapter, bound to a table; null when the layout
     // has no data band or the band names no data set.
@@ -26,6 +30,7 @@ private:
     const ReportPage& page_;
     PreparedPages& out_;
     ExpressionContext& context_;
+    std::function<void(std::size_t)> pageDone_;
     const Band* footer_;
     Unit areaHeight_;
     Unit y_ = 0;

@@ -110,7 +110,7 @@ void Report::prepareWith(const Layout& run) {
     ExpressionContext context{run.variables,
                               [this](std::string_view name) { return findDataSet(name); },
                               formatSettings_, errors_};
-    PageBuilder(page, prepared_, context).run(master);
+    PageBuilder(page, prepared_, context, pageListener_).run(master);
 }
 
 std::string Report::errorReport() const { return errorReportText(errors_); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,8 @@ public:
     void addDataSet(DBDataset& adapter);
 
     void setFormatSettings(const FormatSettings& fs) { formatSettings_ = fs; }
+    // Told the page count each time a page is complete, while preparing.
+    void setPageListener(std::function<void(std::size_t)> listener) { pageListener_ = std::move(listener); }
 
     // Builds the pages; false when the run collected errors (the pages built
     // so far stay). The errors are then in errors() and errorReport().
@@ -52,6 +55,7 @@ private:
     Layout layout_;
     std::vector<DBDataset*> adapters_;
     FormatSettings formatSettings_;
+    std::function<void(std::size_t)> pageListener_;
     PreparedPages prepared_;
     std::vector<std::string> errors_;
 };

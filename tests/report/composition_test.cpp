@@ -108,6 +108,16 @@ TEST_F(PreparedReportTest, NumbersPagesAndKeepsTheTotalForDrawing) {
     }
 }
 
+TEST_F(PreparedReportTest, TellsOfEachPageAsSoonAsItIsComplete) {
+    std::vector<std::size_t> heard;
+    report.setPageListener([&](std::size_t count) {
+        heard.push_back(count);
+        EXPECT_EQ(report.preparedPages().count(), count);
+    });
+    prepare(100);
+    EXPECT_EQ(heard, (std::vector<std::size_t>{1, 2, 3}));
+}
+
 TEST_F(PreparedReportTest, LeavesTheTableOnItsLastRecord) {
     prepare(5);
     EXPECT_EQ(table->recNo(), 4u);
