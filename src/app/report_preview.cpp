@@ -27,7 +27,7 @@ namespace {
 constexpr double kZoomStep = 1.25;
 constexpr double kMaxZoom = 8.0;
 constexpr std::size_t kPagesBetweenUpdates = 200;
-const QString kPreparedFilter = QStringLiteral("Prepared report (*.fp3)");
+const QString kPreparedFilter = QStringLiteral("Korbane Vezu report (*.vzr)");
 
 } // namespace
 
@@ -233,7 +233,7 @@ void ReportPreview::save() {
         return;
     }
     if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".fp3");
+        path += QStringLiteral(".vzr");
     }
     try {
         savePreparedPages(*pages_, path.toStdString());

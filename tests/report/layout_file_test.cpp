@@ -97,7 +97,7 @@ TEST(LayoutFileTest, RejectsWhatIsNotALayout) {
 }
 
 TEST(LayoutFileTest, ReportLoadsAFileAndForgetsItsDataSetsAndVariables) {
-    const auto path = std::filesystem::temp_directory_path() / ("vezu-layout-" + std::to_string(::getpid()) + ".fr3");
+    const auto path = std::filesystem::temp_directory_path() / ("vezu-layout-" + std::to_string(::getpid()) + ".xml");
     writeLayoutFile(test::sampleLayout(), path);
     DBDataset adapter("frxDBDataset1");
     Report report;
