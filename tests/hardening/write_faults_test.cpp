@@ -1,0 +1,173 @@
+// Every file the program writes, written where it cannot be: a full disk, a
+// folder that does not exist, a target that cannot be replaced. Each gives a
+// clear error and leaves the previous file as it was, with no litter.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include "base/error.hpp"
+#include "capture/capture_session.hpp"
+#include "export/csv_writer.hpp"
+#include "export/sheet_plan.hpp"
+#include "export/short_date.hpp"
+#include "export/weighing_pdf.hpp"
+#include "export/xlsx_writer.hpp"
+#include "settings/ini_file.hpp"
+
+namespace vezu {
+namespace {
+
+namespace fs = std::filesystem;
+
+WeighingStore& loadedStore() {
+    static WeighingStore store = [] {
+        WeighingStore s;
+        Table& lot = s.addLot();
+        for (int i = 0; i < 3000; ++i) {
+            for (Table* t : {&s.CDS1(), &lot}) {
+                t->append();
+                t->setText(t == &lot ? kr20::ID : kr10::ID, "BR55" + std::to_string(i));
+                t->setInteger(t == &lot ? kr20::PESO : kr10::PESO, 300 + i % 200);
+                t->post();
+            }
+        }
+        s.B = true;
+        s.S1 = "LOTE01";
+        return s;
+    }();
+    return store;
+}
+
+struct Writer {
+    const char* name;
+    std::function<void(const std::string& path)> write;
+    enum Report { Plain, SettingsFile, ReportEngine };
+    Report report = Plain;
+
+    // The text the user sees for a file that cannot be written.
+    std::string message(const std::string& path, const std::string& reason) const {
+        switch (report) {
+        case SettingsFile: return "Unable to write to " + path;
+        case ReportEngine:
+            return "The following error(s) have occured:\nCannot create file \"" + path + "\". " + reason;
+        default: return reason;
+        }
+    }
+};
+
+void PrintTo(const Writer& w, std::ostream* out) { *out << w.name; }
+
+std::vector<Writer> writers() {
+    static const FormatSettings fs;
+    return {
+        {"kr10_csv", [](const std::string& p) { writeKr10Csv(loadedStore().CDS1(), p, fs); }},
+        {"kr20_csv", [](const std::string& p) { writeKr20Csv(loadedStore(), p, fs); }},
+        {"kr10_workbook", [](const std::string& p) { writeWorkbook(kr10SheetPlan(loadedStore(), fs), p); }},
+        {"kr20_workbook",
+         [](const std::string& p) { writeWorkbook(kr20SheetPlan(loadedStore(), fs, localToday()), p); }},
+        {"kr10_pdf", [](const std::string& p) { writeKr10Pdf(loadedStore(), std::nullopt, fs, p); },
+         Writer::ReportEngine},
+        {"kr20_pdf",
+         [](const std::string& p) { writeKr20Pdf(loadedStore(), 1, std::nullopt, "/nonexistent/", fs, p); },
+         Writer::ReportEngine},
+        {"capture_file",
+         [](const std::string& p) {
+             CaptureSession session(p);
+             session.received(std::string(200 * 1024, 'x'));
+             session.writeCaptureFile();
+         }},
+        {"settings_file",
+         [](const std::string& p) {
+             IniFile ini(p);
+             ini.writeString("CONF", "Porta", std::string(2000, 'p'));
+         },
+         Writer::SettingsFile},
+    };
+}
+
+class WriteFaults : public ::testing::TestWithParam<Writer> {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("vezu-faults-" + std::to_string(::getpid()));
+        fs::create_directories(folder);
+    }
+    void TearDown() override {
+        if (mounted) {
+            ::umount2(folder.c_str(), MNT_DETACH);
+        }
+        fs::remove_all(folder);
+    }
+
+    // A small file system of our own that is then filled to the last byte.
+    bool mountFullDisk() {
+        if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=256k") != 0) {
+            return false;
+        }
+        mounted = true;
+        return true;
+    }
+
+    void fillDisk() {
+        std::ofstream filler(folder / "filler", std::ios::binary);
+        const std::string block(4096, 'f');
+        while (filler.write(block.data(), block.size())) {
+        }
+    }
+
+    void expectError(const std::string& path, const std::string& message) {
+        const Writer& w = GetParam();
+        try {
+            w.write(path);
+            ADD_FAILURE() << w.name << " reported success";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.what(), w.message(path, message)) << w.name;
+        }
+    }
+
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(folder)) {
+            names.push_back(e.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path folder;
+    bool mounted = false;
+};
+
+TEST_P(WriteFaults, FullDiskKeepsThePreviousFile) {
+    if (!mountFullDisk()) {
+        GTEST_SKIP() << "mounting a small file system needs root";
+    }
+    const fs::path target = folder / "out";
+    std::ofstream(target) << "previous";
+    fillDisk();
+    expectError(target.string(), "Disk full");
+    std::ifstream in(target);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "previous");
+    EXPECT_EQ(entries(), (std::vector<std::string>{"filler", "out"}));
+}
+
+TEST_P(WriteFaults, MissingFolder) {
+    expectError((folder / "no-such-folder" / "out").string(), "Path not found");
+    EXPECT_TRUE(entries().empty());
+}
+
+TEST_P(WriteFaults, TargetThatCannotBeReplaced) {
+    fs::create_directories(folder / "out" / "inside");
+    expectError((folder / "out").string(), "File access denied");
+    EXPECT_TRUE(fs::is_directory(folder / "out" / "inside"));
+    EXPECT_EQ(entries(), std::vector<std::string>{"out"});
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWrittenFile, WriteFaults, ::testing::ValuesIn(writers()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace vezu
