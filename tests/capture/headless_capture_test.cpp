@@ -9,6 +9,7 @@
 #include "capture/capture_texts.hpp"
 #include "capture/headless_capture.hpp"
 #include "pty.hpp"
+#include "serial/com_port.hpp"
 
 namespace vezu {
 namespace {
@@ -102,14 +103,20 @@ TEST_F(HeadlessCaptureTest, CapturesInARowReuseTheFile) {
 }
 
 TEST_F(HeadlessCaptureTest, APortThatDoesNotOpenIsReported) {
-    CaptureSession session(captureFile());
-    try {
-        captureListing("/dev/vezu-no-such-port", 1, session);
-        FAIL();
-    } catch (const Error& e) {
-        EXPECT_EQ(e.what(), std::string(kCannotOpenPort));
+    Pty pty;
+    serial::TComPort holder; // another program already has the port
+    holder.SetPort(pty.slavePath());
+    holder.SetConnected(true);
+    for (const std::string& port : {std::string("/dev/vezu-no-such-port"), pty.slavePath()}) {
+        CaptureSession session(captureFile());
+        try {
+            captureListing(port, 1, session);
+            ADD_FAILURE() << port;
+        } catch (const Error& e) {
+            EXPECT_EQ(e.what(), std::string(kCannotOpenPort)) << port;
+        }
+        EXPECT_FALSE(fs::exists(captureFile()));
     }
-    EXPECT_FALSE(fs::exists(captureFile()));
 }
 
 } // namespace
