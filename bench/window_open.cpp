@@ -34,6 +34,7 @@ public:
     void showError(const QString& text) override {
         std::fprintf(stderr, "error: %s\n", text.toUtf8().constData());
     }
+    void showMessage(const QString&) override {}
     std::optional<QString> openFile(const QString&, const QString&) override { return listing_; }
     std::optional<QString> saveFile(const QString&, const QString&) override { return {}; }
     void shellOpen(const QString&) override {}

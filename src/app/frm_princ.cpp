@@ -10,11 +10,14 @@
 #include "app/data_folder.hpp"
 #include "app/dialog_look.hpp"
 #include "app/error_report.hpp"
+#include "app/frm_aguarde.hpp"
 #include "app/frm_config.hpp"
+#include "app/frm_monitor.hpp"
 #include "app/parse_observer.hpp"
 #include "app/serial_port_list.hpp"
 #include "app/texts.hpp"
 #include "app/user_interaction.hpp"
+#include "capture/capture_texts.hpp"
 #include "settings/ini_file.hpp"
 
 namespace vezu {
@@ -24,11 +27,24 @@ constexpr int kClientWidth = 658;
 constexpr int kClientHeight = 604;
 // Before any settings file is read the capture waits ten seconds.
 constexpr int kDefaultWaitMs = 10000;
+constexpr int kResultShownMs = 2000;
 // "Indic" missing: no model configured.
 constexpr int kNoModel = -1;
 
-int millisecondsOf(int seconds) {
-    return static_cast<int>(std::clamp<std::int64_t>(std::int64_t{seconds} * 1000, INT_MIN, INT_MAX));
+// Timer1's interval; a waiting time of 0 or less would never end a capture.
+int waitInterval(int seconds) {
+    return static_cast<int>(
+        std::min<std::int64_t>(std::int64_t{captureWaitSeconds(seconds)} * 1000, INT_MAX));
+}
+
+// The event thread hands deliveries over and waits; the GUI thread runs them
+// from its event loop, modal loops included.
+void wakeGuiForDeliveries() {
+    serial::HandOverQueue::mainThread().setWakeHook([] {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [] { serial::HandOverQueue::mainThread().processPending(); }, Qt::QueuedConnection);
+    });
 }
 
 } // namespace
@@ -61,14 +77,30 @@ FrmPrinc::FrmPrinc(UserInteraction& ui, FormatSettings fs)
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(kDefaultWaitMs);
+    Timer2.setObjectName(QStringLiteral("Timer2"));
+    Timer2.setInterval(kResultShownMs);
+    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(&Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
+    newComPort();
+    wakeGuiForDeliveries();
 
     buildActions();
     buildRibbon();
 }
 
-void FrmPrinc::attachDialogs(FrmConfig& config, FrmSobre& sobre) {
+// The port's handler uses the timers, the capture and the wait dialog: the
+// port goes before them, and a delivery still on its way finds no handler.
+FrmPrinc::~FrmPrinc() {
+    ComPort1->OnRxChar = nullptr;
+    ComPort1.reset();
+}
+
+void FrmPrinc::attachDialogs(FrmConfig& config, FrmSobre& sobre, FrmMonitor& monitor,
+                             FrmAguarde& aguarde) {
     config_ = &config;
     sobre_ = &sobre;
+    monitor_ = &monitor;
+    aguarde_ = &aguarde;
     connect(config_, &FrmConfig::applied, this,
             [this](const QString& port, int seconds, int model) {
                 applySettings(port, seconds, model);
@@ -97,8 +129,12 @@ void FrmPrinc::buildActions() {
 
     connect(Pendrive, &QAction::triggered, this,
             [this] { runDataCommand([this] { PendriveExecute(); }); });
+    connect(Conectar, &QAction::triggered, this,
+            [this] { runDataCommand([this] { ConectarExecute(); }); });
     connect(Exportcvs, &QAction::triggered, this,
             [this] { runDataCommand([this] { ExportcvsExecute(); }); });
+    connect(ExpotExcel, &QAction::triggered, this,
+            [this] { runDataCommand([this] { ExpotExcelExecute(); }); });
     connect(Config, &QAction::triggered, this, [this] { runCommand([this] { ConfigExecute(); }); });
     connect(Sobre, &QAction::triggered, this, [this] { runCommand([this] { SobreExecute(); }); });
     connect(Fechar, &QAction::triggered, this, [this] { runCommand([this] { FecharExecute(); }); });
@@ -147,7 +183,7 @@ void FrmPrinc::showEvent(QShowEvent* event) {
 void FrmPrinc::FormShow() {
     Monitor = false;
     store_.Contador = 0;
-    Recebido = false;
+    capture_.reset();
     store_.B = false;
     Timer1.stop();
 
@@ -163,7 +199,7 @@ void FrmPrinc::FormShow() {
     const IniFile ini(settingsFile.toStdString());
     const int model = ini.readInteger("CONF", "Indic", kNoModel);
     portName_ = QString::fromStdString(ini.readString("CONF", "Porta", portName_.toStdString()));
-    Timer1.setInterval(millisecondsOf(ini.readInteger("CONF", "Esper", kDefaultWaitMs / 1000)));
+    Timer1.setInterval(waitInterval(ini.readInteger("CONF", "Esper", kDefaultWaitMs / 1000)));
     setModel(model);
 
     if (config_ != nullptr) {
@@ -185,18 +221,27 @@ void FrmPrinc::setModel(int model) {
 
 void FrmPrinc::applySettings(const QString& port, int seconds, int model) {
     portName_ = port;
-    Timer1.setInterval(millisecondsOf(seconds));
+    Timer1.setInterval(waitInterval(seconds));
     setModel(model);
 }
 
-void FrmPrinc::runCommand(const std::function<void()>& command) {
+bool FrmPrinc::runCommand(const std::function<void()>& command,
+                          const std::function<void()>& tidyUp) {
     try {
         command();
+        return true;
     } catch (const ParseAborted&) {
         // The window is closing; nothing to report.
+        if (tidyUp) {
+            tidyUp();
+        }
     } catch (const std::exception& error) {
+        if (tidyUp) {
+            tidyUp();
+        }
         ui_.showError(withFullStop(QString::fromUtf8(error.what())));
     }
+    return false;
 }
 
 void FrmPrinc::runDataCommand(const std::function<void()>& command) {

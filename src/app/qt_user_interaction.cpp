@@ -40,6 +40,12 @@ void QtUserInteraction::showError(const QString& text) {
     box.exec();
 }
 
+void QtUserInteraction::showMessage(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kAppTitle), text, QMessageBox::Ok,
+                    parent_);
+    box.exec();
+}
+
 std::optional<QString> QtUserInteraction::openFile(const QString& folder, const QString& filter) {
     return chosen(QFileDialog::getOpenFileName(parent_, QString(), folder, filter));
 }

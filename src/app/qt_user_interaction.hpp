@@ -15,6 +15,7 @@ public:
     bool ask(const QString& question) override;
     bool confirm(const QString& question) override;
     void showError(const QString& text) override;
+    void showMessage(const QString& text) override;
     std::optional<QString> openFile(const QString& folder, const QString& filter) override;
     std::optional<QString> saveFile(const QString& fileName, const QString& filter) override;
     void shellOpen(const QString& path) override;

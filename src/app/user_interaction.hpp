@@ -19,6 +19,8 @@ public:
     // The general error report: caption "Korbane Vezu 4.2", stop icon, OK.
     // The text arrives with the full-stop rule already applied.
     virtual void showError(const QString& text) = 0;
+    // A plain message: caption "Korbane Vezu 4.2", no icon, OK.
+    virtual void showMessage(const QString& text) = 0;
 
     // File dialogs; nothing when the user cancels.
     virtual std::optional<QString> openFile(const QString& folder, const QString& filter) = 0;

@@ -22,6 +22,7 @@ public:
 
     std::vector<QString> questions;
     std::vector<QString> errors;
+    std::vector<QString> messages;
     std::vector<QString> openFolders;
     std::vector<QString> saveStartNames;
     std::vector<QString> opened;
@@ -36,6 +37,7 @@ public:
         return next(confirmations, "confirmation");
     }
     void showError(const QString& text) override { errors.push_back(text); }
+    void showMessage(const QString& text) override { messages.push_back(text); }
     std::optional<QString> openFile(const QString& folder, const QString&) override {
         openFolders.push_back(folder);
         return next(openAnswers, "open dialog");

@@ -56,6 +56,9 @@ TEST_F(StartUp, AppliesTheSettingsFile) {
         {"[CONF]\r\nPorta=ttyUSB7\r\nEsper=15\r\nIndic=1\r\n", 1, "Indicador KR-20", 15000,
          "ttyUSB7"},
         {"[CONF]\r\nPorta=ttyS3\r\nEsper=0x0F\r\nIndic=0\r\n", 0, "Indicador KR-10", 15000, "ttyS3"},
+        // A waiting time of 0 or less would never end a capture.
+        {"[CONF]\r\nEsper=0\r\nIndic=1\r\n", 1, "Indicador KR-20", 10000, "ttyS0"},
+        {"[CONF]\r\nEsper=-4\r\nIndic=1\r\n", 1, "Indicador KR-20", 10000, "ttyS0"},
         // Any other model: nothing configured, every command takes the KR-10 path.
         {"[CONF]\r\nEsper=5\r\nIndic=2\r\n", 0, "Modelo de indicador não configurado", 5000,
          "ttyS0"},
