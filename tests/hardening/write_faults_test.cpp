@@ -27,13 +27,15 @@ WeighingStore& loadedStore() {
     static WeighingStore store = [] {
         WeighingStore s;
         Table& lot = s.addLot();
+        auto add = [](Table& t, std::size_t id, std::size_t weight, int i) {
+            t.append();
+            t.setText(id, "BR55" + std::to_string(i));
+            t.setInteger(weight, 300 + i % 200);
+            t.post();
+        };
         for (int i = 0; i < 3000; ++i) {
-            for (Table* t : {&s.CDS1(), &lot}) {
-                t->append();
-                t->setText(t == &lot ? kr20::ID : kr10::ID, "BR55" + std::to_string(i));
-                t->setInteger(t == &lot ? kr20::PESO : kr10::PESO, 300 + i % 200);
-                t->post();
-            }
+            add(s.CDS1(), kr10::ID, kr10::PESO, i);
+            add(lot, kr20::ID, kr20::PESO, i);
         }
         s.B = true;
         s.S1 = "LOTE01";
