@@ -17,7 +17,9 @@
 #include "app/serial_port_list.hpp"
 #include "app/texts.hpp"
 #include "app/user_interaction.hpp"
+#include "base/error.hpp"
 #include "capture/capture_texts.hpp"
+#include "export/weighing_layouts.hpp"
 #include "settings/ini_file.hpp"
 
 namespace vezu {
@@ -84,6 +86,9 @@ FrmPrinc::FrmPrinc(UserInteraction& ui, FormatSettings fs)
     newComPort();
     wakeGuiForDeliveries();
 
+    reportDialogs_.setParentWindow(this);
+    reportCommands_.setFormatSettings(fs_);
+
     buildActions();
     buildRibbon();
 }
@@ -93,6 +98,8 @@ FrmPrinc::FrmPrinc(UserInteraction& ui, FormatSettings fs)
 FrmPrinc::~FrmPrinc() {
     ComPort1->OnRxChar = nullptr;
     ComPort1.reset();
+    // The grids read the tables until they go: pages first, then the store.
+    pages_.removeAll();
 }
 
 void FrmPrinc::attachDialogs(FrmConfig& config, FrmSobre& sobre, FrmMonitor& monitor,
@@ -135,6 +142,8 @@ void FrmPrinc::buildActions() {
             [this] { runDataCommand([this] { ExportcvsExecute(); }); });
     connect(ExpotExcel, &QAction::triggered, this,
             [this] { runDataCommand([this] { ExpotExcelExecute(); }); });
+    connect(PDF, &QAction::triggered, this, [this] { runDataCommand([this] { PDFExecute(); }); });
+    connect(Imprimir, &QAction::triggered, this, [this] { runDataCommand([this] { ImprimirExecute(); }); });
     connect(Config, &QAction::triggered, this, [this] { runCommand([this] { ConfigExecute(); }); });
     connect(Sobre, &QAction::triggered, this, [this] { runCommand([this] { SobreExecute(); }); });
     connect(Fechar, &QAction::triggered, this, [this] { runCommand([this] { FecharExecute(); }); });
@@ -194,6 +203,11 @@ void FrmPrinc::FormShow() {
 
     const QStringList ports = listSerialPorts();
     prepareDataFolder(CamCon, ports);
+    try {
+        writeKr20LayoutFileIfMissing(CamCon.toStdString());
+    } catch (const Error&) {
+        // Without it the KR-20 report uses the built-in layout.
+    }
 
     const QString settingsFile = CamCon + QStringLiteral("Config.ini");
     const IniFile ini(settingsFile.toStdString());

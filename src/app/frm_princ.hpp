@@ -12,6 +12,8 @@
 #include <QWidget>
 
 #include "app/listing_pages.hpp"
+#include "app/qt_report_dialogs.hpp"
+#include "app/report_commands.hpp"
 #include "app/ribbon.hpp"
 #include "base/format_settings.hpp"
 #include "capture/capture_session.hpp"
@@ -43,6 +45,8 @@ public:
     void ConectarExecute();
     void ExportcvsExecute();
     void ExpotExcelExecute();
+    void PDFExecute();
+    void ImprimirExecute();
     void HelpExecute();
     void SobreExecute();
     void ConfigExecute();
@@ -127,6 +131,8 @@ private:
     FormatSettings fs_;
     WeighingStore store_;
     ListingPages pages_;
+    QtReportDialogs reportDialogs_;
+    ReportCommands reportCommands_{store_, ui_, reportDialogs_};
     FrmConfig* config_ = nullptr;
     FrmSobre* sobre_ = nullptr;
     FrmMonitor* monitor_ = nullptr;

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFileInfo>
 
 #include "window_fixture.hpp"
 
@@ -28,6 +29,7 @@ TEST_F(StartUp, AFreshAccountGetsItsDataFolderAndSettings) {
     EXPECT_EQ(princ().CamCon, camCon);
     EXPECT_TRUE(QDir(camCon + "Pesagens").exists());
     EXPECT_TRUE(QDir(camCon + "Arquivos").exists());
+    EXPECT_TRUE(QFileInfo(camCon + "PDF1.fr3").size() > 0); // the KR-20 report layout
     EXPECT_EQ(princ().pendriveFolder(), camCon + "Pesagens");
     EXPECT_EQ(princ().workbookFolder(), camCon + "Arquivos");
 
