@@ -2,16 +2,11 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include "base/error.hpp"
 #include "settings/ini_file.hpp"
 
 namespace vezu {
-
-QString LocalAppDataPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-}
 
 void prepareDataFolder(const QString& camCon, const QStringList& ports) {
     QDir folder;

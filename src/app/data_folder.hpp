@@ -5,9 +5,6 @@
 
 namespace vezu {
 
-// The user's documents folder, without a trailing separator.
-QString LocalAppDataPath();
-
 // On a fresh account the program makes its own data folder: "Pesagens",
 // "Arquivos" and a Config.ini holding the three settings (the first listed
 // port, else "ttyS0"; 10 seconds; KR-10). Anything already there is left

@@ -20,6 +20,7 @@
 #include "base/error.hpp"
 #include "capture/capture_texts.hpp"
 #include "export/weighing_layouts.hpp"
+#include "locale/data_folder.hpp"
 #include "settings/ini_file.hpp"
 
 namespace vezu {
@@ -196,10 +197,9 @@ void FrmPrinc::FormShow() {
     store_.B = false;
     Timer1.stop();
 
-    const QString documents = LocalAppDataPath();
-    CamCon = documents + QStringLiteral("/Korbane/");
-    pendriveFolder_ = documents + QStringLiteral("/Korbane/Pesagens");
-    workbookFolder_ = documents + QStringLiteral("/Korbane/Arquivos");
+    CamCon = QString::fromStdString(dataFolder());
+    pendriveFolder_ = CamCon + QStringLiteral("Pesagens");
+    workbookFolder_ = CamCon + QStringLiteral("Arquivos");
 
     const QStringList ports = listSerialPorts();
     prepareDataFolder(CamCon, ports);

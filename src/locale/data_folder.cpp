@@ -4,8 +4,10 @@
 
 namespace vezu {
 
-std::string dataFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString() + "/Korbane/";
+std::string LocalAppDataPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
 }
+
+std::string dataFolder() { return LocalAppDataPath() + "/Korbane/"; }
 
 } // namespace vezu
