@@ -14,31 +14,12 @@
 
 #include "app/app_windows.hpp"
 #include "app/fonts.hpp"
-#include "app/user_interaction.hpp"
 #include "locale/locale_settings.hpp"
+#include "open_listing_answers.hpp"
 
 namespace {
 
 using namespace vezu;
-
-// Agrees to every discard and always chooses the same listing.
-class ReopenListing : public UserInteraction {
-public:
-    explicit ReopenListing(QString listing) : listing_(std::move(listing)) {}
-    bool ask(const QString&) override { return true; }
-    bool confirm(const QString&) override { return false; }
-    void showError(const QString& text) override {
-        std::fprintf(stderr, "error: %s\n", text.toUtf8().constData());
-    }
-    void showMessage(const QString&) override {}
-    std::optional<QString> openFile(const QString&, const QString&) override { return listing_; }
-    std::optional<QString> saveFile(const QString&, const QString&) override { return {}; }
-    void shellOpen(const QString&) override {}
-    void beep() override {}
-
-private:
-    QString listing_;
-};
 
 double residentMegabytes() {
     long pages = 0;
@@ -63,7 +44,7 @@ int main(int argc, char** argv) {
     std::ofstream((home.path() + "/Documents/Korbane/Config.ini").toStdString())
         << "[CONF]\r\nPorta=ttyS0\r\nEsper=10\r\nIndic=1\r\n";
 
-    ReopenListing ui(QStringLiteral(VEZU_EXAMPLES "/kr20-listing.txt"));
+    OpenListingAnswers ui(QStringLiteral(VEZU_EXAMPLES "/kr20-listing.txt"));
     AppWindows windows(ui, formatSettingsForLocale("pt_BR"));
     windows.FrmPrinc.show();
 

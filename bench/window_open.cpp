@@ -17,32 +17,13 @@
 
 #include "app/app_windows.hpp"
 #include "app/fonts.hpp"
-#include "app/user_interaction.hpp"
 #include "bench_listing.hpp"
 #include "locale/locale_settings.hpp"
+#include "open_listing_answers.hpp"
 
 namespace {
 
 using namespace vezu;
-
-// Chooses the listing in the open dialog and answers nothing else.
-class ChooseListing : public UserInteraction {
-public:
-    explicit ChooseListing(QString listing) : listing_(std::move(listing)) {}
-    bool ask(const QString&) override { return true; }
-    bool confirm(const QString&) override { return false; }
-    void showError(const QString& text) override {
-        std::fprintf(stderr, "error: %s\n", text.toUtf8().constData());
-    }
-    void showMessage(const QString&) override {}
-    std::optional<QString> openFile(const QString&, const QString&) override { return listing_; }
-    std::optional<QString> saveFile(const QString&, const QString&) override { return {}; }
-    void shellOpen(const QString&) override {}
-    void beep() override {}
-
-private:
-    QString listing_;
-};
 
 double converterSeconds(const std::string& listing) {
     double best = 1e9;
@@ -74,7 +55,7 @@ WindowRun openInWindow(const std::string& listing) {
     std::ofstream((home.path() + "/Documents/Korbane/Config.ini").toStdString())
         << "[CONF]\r\nPorta=ttyS0\r\nEsper=10\r\nIndic=1\r\n";
 
-    ChooseListing ui(QString::fromStdString(listing));
+    OpenListingAnswers ui(QString::fromStdString(listing));
     AppWindows windows(ui, formatSettingsForLocale("pt_BR"));
     windows.FrmPrinc.show();
     QApplication::processEvents();
