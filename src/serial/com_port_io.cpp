@@ -96,11 +96,12 @@ void TCustomComPort::AbortAllAsync() {
     pendingCancels_.clear();
 }
 
-std::int32_t TCustomComPort::Read(void* Buffer, std::int32_t Count) {
+// Starts an operation and waits for it; the record goes whatever happens.
+std::int32_t TCustomComPort::runToEnd(const std::function<void(PAsync&)>& start) {
     PAsync async;
     InitAsync(async);
     try {
-        ReadAsync(Buffer, Count, async.get());
+        start(async);
         const std::int32_t count = WaitForAsync(async.get());
         DoneAsync(async);
         return count;
@@ -108,6 +109,10 @@ std::int32_t TCustomComPort::Read(void* Buffer, std::int32_t Count) {
         DoneAsync(async);
         throw;
     }
+}
+
+std::int32_t TCustomComPort::Read(void* Buffer, std::int32_t Count) {
+    return runToEnd([&](PAsync& async) { ReadAsync(Buffer, Count, async.get()); });
 }
 
 std::int32_t TCustomComPort::ReadStr(std::string& Str, std::int32_t Count) {
@@ -122,17 +127,7 @@ std::int32_t TCustomComPort::ReadStr(std::string& Str, std::int32_t Count) {
 }
 
 std::int32_t TCustomComPort::Write(const void* Buffer, std::int32_t Count) {
-    PAsync async;
-    InitAsync(async);
-    try {
-        WriteAsync(Buffer, Count, async.get());
-        const std::int32_t count = WaitForAsync(async.get());
-        DoneAsync(async);
-        return count;
-    } catch (...) {
-        DoneAsync(async);
-        throw;
-    }
+    return runToEnd([&](PAsync& async) { WriteAsync(Buffer, Count, async.get()); });
 }
 
 std::int32_t TCustomComPort::WriteStr(const std::string& Str) {

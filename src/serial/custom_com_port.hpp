@@ -172,6 +172,7 @@ protected:
     virtual void DoRx80Full();
 
 private:
+    std::int32_t runToEnd(const std::function<void(PAsync&)>& start);
     bool canApply() const;
     platform::SerialDevice& openDevice(std::int32_t code) const;
     void check(int error, std::int32_t code) const;

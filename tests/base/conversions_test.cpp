@@ -2,16 +2,10 @@
 
 #include "base/conversions.hpp"
 #include "base/error.hpp"
+#include "support/comma_decimal.hpp"
 
 namespace vezu {
 namespace {
-
-FormatSettings comma() {
-    FormatSettings fs;
-    fs.decimalSeparator = ",";
-    fs.thousandSeparator = ".";
-    return fs;
-}
 
 TEST(StrToInt, AcceptsOnlySignedDecimalWithin32Bits) {
     struct Case {
@@ -45,15 +39,15 @@ TEST(StrToFloat, FollowsTheLocaleDecimalSeparator) {
                          {",5", 0.5, {}}, {"5,", 5, {}}, {"1E3", 1000, 1000}, {"1,5e-2", 0.015, {}},
                          {"+2", 2, 2}, {"1.234,5", {}, {}}, {"", {}, {}}, {"E5", {}, {}}, {"1E", {}, {}},
                          {"R$ 1", {}, {}}, {"1e999", {}, {}}, {" 7 ", 7, 7}}) {
-        EXPECT_EQ(tryStrToFloat(c.text, comma()), c.withComma) << c.text;
+        EXPECT_EQ(tryStrToFloat(c.text, commaDecimal()), c.withComma) << c.text;
         EXPECT_EQ(tryStrToFloat(c.text, FormatSettings{}), c.withPoint) << c.text;
     }
 }
 
 TEST(StrToFloat, ErrorNamesTheText) {
-    EXPECT_THROW(StrToFloat("abc", comma()), ConvertError);
+    EXPECT_THROW(StrToFloat("abc", commaDecimal()), ConvertError);
     try {
-        StrToFloat("1.5", comma());
+        StrToFloat("1.5", commaDecimal());
     } catch (const ConvertError& e) {
         EXPECT_STREQ(e.what(), "'1.5' is not a valid floating point value");
     }
@@ -68,20 +62,20 @@ TEST(StrToCurrency, RoundsExactlyHalvesToEven) {
                          {"0,00005", 0}, {"0,00015", 2}, {"0,00025", 2}, {"0,000251", 3},
                          {"1e2", 1000000}, {"1,23456789", 12346}, {"-0,00005", 0},
                          {"922337203685477,5807", 9223372036854775807}}) {
-        EXPECT_EQ(StrToCurrency(c.text, comma()).tenThousandths, c.tenThousandths) << c.text;
+        EXPECT_EQ(StrToCurrency(c.text, commaDecimal()).tenThousandths, c.tenThousandths) << c.text;
     }
 }
 
 TEST(StrToCurrency, RejectsBadTextAndOverflow) {
-    EXPECT_THROW(StrToCurrency("1.5", comma()), ConvertError);
-    EXPECT_THROW(StrToCurrency("", comma()), ConvertError);
+    EXPECT_THROW(StrToCurrency("1.5", commaDecimal()), ConvertError);
+    EXPECT_THROW(StrToCurrency("", commaDecimal()), ConvertError);
     try {
-        StrToCurrency("922337203685477,5808", comma());
+        StrToCurrency("922337203685477,5808", commaDecimal());
         FAIL();
     } catch (const MathError& e) {
         EXPECT_STREQ(e.what(), "Invalid floating point operation");
     }
-    EXPECT_THROW(StrToCurrency("1e30", comma()), MathError);
+    EXPECT_THROW(StrToCurrency("1e30", commaDecimal()), MathError);
 }
 
 TEST(CurrencyFromDouble, RoundsHalvesToEven) {

@@ -2,15 +2,10 @@
 
 #include "base/error.hpp"
 #include "data/weighing_store.hpp"
+#include "support/comma_decimal.hpp"
 
 namespace vezu {
 namespace {
-
-FormatSettings comma() {
-    FormatSettings fs;
-    fs.decimalSeparator = ",";
-    return fs;
-}
 
 void addKr10(Table& t, std::string_view id, std::int32_t weight) {
     t.append();
@@ -47,7 +42,7 @@ TEST(Table, PostStoresAtTheEndWithTheNextSerial) {
     addKr10(*t, "B", -2);
     ASSERT_EQ(t->recordCount(), 2u);
     EXPECT_EQ(t->recNo(), 1u);
-    const FormatSettings fs = comma();
+    const FormatSettings fs = commaDecimal();
     EXPECT_EQ(t->valueText(0, kr10::Serial, fs), "1");
     EXPECT_EQ(t->valueText(1, kr10::Serial, fs), "2");
     EXPECT_EQ(t->valueText(1, kr10::PESO, fs), "-2");
@@ -89,7 +84,7 @@ TEST(Table, CurrencyValueTextIsTheGeneralForm) {
         t->setCurrency(kr20::VALOR, Currency{v});
         t->post();
     }
-    const FormatSettings fs = comma();
+    const FormatSettings fs = commaDecimal();
     EXPECT_EQ(t->valueText(0, kr20::VALOR, fs), "1500,25");
     EXPECT_EQ(t->valueText(1, kr20::VALOR, fs), "12,5");
     EXPECT_EQ(t->valueText(2, kr20::VALOR, fs), "0");

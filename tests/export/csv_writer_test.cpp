@@ -7,18 +7,12 @@
 #include "base/error.hpp"
 #include "export/csv_writer.hpp"
 #include "import/kr20_parser.hpp"
+#include "support/comma_decimal.hpp"
 
 namespace vezu {
 namespace {
 
 namespace fs = std::filesystem;
-
-FormatSettings brazil() {
-    FormatSettings settings;
-    settings.decimalSeparator = ",";
-    settings.thousandSeparator = ".";
-    return settings;
-}
 
 class CsvTest : public ::testing::Test {
 protected:
@@ -48,7 +42,7 @@ TEST_F(CsvTest, Kr10NamesThreeFieldsAndWritesAllEight) {
     addKr10(store.CDS1(), "BR5500876", 395);
     addKr10(store.CDS1(), "Açaí", -3);
     const auto path = (folder / "kr10.csv").string();
-    writeKr10Csv(store.CDS1(), path, brazil());
+    writeKr10Csv(store.CDS1(), path, commaDecimal());
     EXPECT_EQ(read(path), "Serial;ID;PESO;\r\n1;BR5500876;395;;;;;\r\n2;A\xE7" "a\xED;-3;;;;;\r\n");
     EXPECT_EQ(store.CDS1().recNo(), 1u); // the last record stays current
 }
@@ -58,7 +52,7 @@ TEST_F(CsvTest, Kr20WritesEveryLotInOrderWithTheFixedHeader) {
     ListingObserver quiet;
     parseKr20Listing(std::string(VEZU_FIXTURES) + "/kr20-two-lots.txt", store, quiet);
     const auto path = (folder / "kr20.csv").string();
-    writeKr20Csv(store, path, brazil());
+    writeKr20Csv(store, path, commaDecimal());
     EXPECT_EQ(read(path),
               "ANIMAL;PESO;GANHO;VALOR;CAMPO 1;CAMPO 2;CAMPO 3;ARQUIVO;DATA;HORA;QUANTIDADE;PESO M\xC9" "DIO;PESO BRUTO;\r\n"
               "BR5500876;395;120;152,75;A1;B2;C3;MACHOS;05/03/18;14:30;;;\r\n"
@@ -74,7 +68,7 @@ TEST_F(CsvTest, OnlyValuesThatWouldShiftTheRowAreQuoted) {
         addKr10(store.CDS1(), id, 1);
     }
     const auto path = (folder / "q.csv").string();
-    writeKr10Csv(store.CDS1(), path, brazil());
+    writeKr10Csv(store.CDS1(), path, commaDecimal());
     EXPECT_EQ(read(path), "Serial;ID;PESO;\r\n"
                           "1;\"a;b\";1;;;;;\r\n"
                           "2;\"say \"\"hi\"\"\";1;;;;;\r\n"
@@ -86,8 +80,8 @@ TEST_F(CsvTest, AFailedExportLeavesThePreviousFile) {
     fs::create_directories(folder / "taken.csv");
     WeighingStore store;
     addKr10(store.CDS1(), "a", 1);
-    EXPECT_THROW(writeKr10Csv(store.CDS1(), (folder / "taken.csv").string(), brazil()), InOutError);
-    EXPECT_THROW(writeKr10Csv(store.CDS1(), (folder / "no" / "x.csv").string(), brazil()), InOutError);
+    EXPECT_THROW(writeKr10Csv(store.CDS1(), (folder / "taken.csv").string(), commaDecimal()), InOutError);
+    EXPECT_THROW(writeKr10Csv(store.CDS1(), (folder / "no" / "x.csv").string(), commaDecimal()), InOutError);
     EXPECT_TRUE(fs::is_directory(folder / "taken.csv"));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
@@ -105,7 +99,7 @@ TEST_F(CsvTest, EveryCodePageByteComesBackAsItWasRead) {
         expected += std::to_string(serial) + ";" + id + ";1;;;;;\r\n";
     }
     const auto path = (folder / "bytes.csv").string();
-    writeKr10Csv(store.CDS1(), path, brazil());
+    writeKr10Csv(store.CDS1(), path, commaDecimal());
     EXPECT_EQ(read(path), expected);
 }
 

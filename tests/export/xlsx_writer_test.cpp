@@ -10,18 +10,12 @@
 #include "export/xlsx_writer.hpp"
 #include "import/kr10_parser.hpp"
 #include "import/kr20_parser.hpp"
+#include "support/comma_decimal.hpp"
 
 namespace vezu {
 namespace {
 
 namespace fs = std::filesystem;
-
-FormatSettings brazil() {
-    FormatSettings settings;
-    settings.decimalSeparator = ",";
-    settings.thousandSeparator = ".";
-    return settings;
-}
 
 std::string fixture(const std::string& name) {
     return std::string(VEZU_FIXTURES) + "/" + name;
@@ -84,7 +78,7 @@ TEST_F(WorkbookTest, Kr20WorkbookHoldsOneSheetPerLotWithNumbersTextsAndTheMoneyF
     ListingObserver quiet;
     parseKr20Listing(fixture("kr20-two-lots.txt"), store, quiet);
     const fs::path path = folder / "lotes.xlsx";
-    writeWorkbook(kr20SheetPlan(store, brazil(), std::chrono::year_month_day{}), path.string());
+    writeWorkbook(kr20SheetPlan(store, commaDecimal(), std::chrono::year_month_day{}), path.string());
 
     EXPECT_EQ(filesInFolder(), std::vector<std::string>{"lotes.xlsx"});
     const std::string workbook = part(path, "xl/workbook.xml");
@@ -117,9 +111,9 @@ TEST_F(WorkbookTest, Kr20WorkbookHoldsOneSheetPerLotWithNumbersTextsAndTheMoneyF
 TEST_F(WorkbookTest, Kr10SheetIsProtectedAndTheCaptionIsTheTitle) {
     WeighingStore store;
     ListingObserver quiet;
-    parseKr10Listing(fixture("kr10-three.txt"), store, brazil(), quiet);
+    parseKr10Listing(fixture("kr10-three.txt"), store, commaDecimal(), quiet);
     const fs::path path = folder / "Pesagem_LOTE01.xlsx";
-    writeWorkbook(kr10SheetPlan(store, brazil()), path.string());
+    writeWorkbook(kr10SheetPlan(store, commaDecimal()), path.string());
 
     EXPECT_NE(
         part(path, "docProps/core.xml").find("<dc:title>Arquivo: " + store.S1 + "</dc:title>"),

@@ -6,21 +6,15 @@
 #include "import/kr10_parser.hpp"
 #include "listing_files.hpp"
 #include "recording_observer.hpp"
+#include "support/comma_decimal.hpp"
 
 namespace vezu {
 namespace {
 
-FormatSettings brazil() {
-    FormatSettings fs;
-    fs.decimalSeparator = ",";
-    fs.thousandSeparator = ".";
-    return fs;
-}
-
 std::vector<std::string> column(const Table& t, std::size_t field) {
     std::vector<std::string> out;
     for (std::size_t r = 0; r < t.recordCount(); ++r) {
-        out.push_back(t.valueText(r, field, brazil()));
+        out.push_back(t.valueText(r, field, commaDecimal()));
     }
     return out;
 }
@@ -40,7 +34,7 @@ TEST_P(Kr10Listings, FillCDS1AndTheSummary) {
     const Kr10Case& c = GetParam();
     WeighingStore store;
     RecordingObserver observer;
-    parseKr10Listing(fixture(c.fixture), store, brazil(), observer);
+    parseKr10Listing(fixture(c.fixture), store, commaDecimal(), observer);
     EXPECT_EQ(column(store.CDS1(), kr10::ID), c.ids);
     EXPECT_EQ(column(store.CDS1(), kr10::PESO), c.weights);
     EXPECT_EQ((std::vector<std::string>{store.S1, store.S2, store.S3, store.S4, store.S5, store.S6}), c.summary);
@@ -68,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Kr10Parser, NumbersEverySerialAndCountsLines) {
     WeighingStore store;
     RecordingObserver observer;
-    parseKr10Listing(fixture("kr10-three.txt"), store, brazil(), observer);
+    parseKr10Listing(fixture("kr10-three.txt"), store, commaDecimal(), observer);
     EXPECT_EQ(column(store.CDS1(), kr10::Serial), (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_EQ(observer.range, 4); // five lines
     EXPECT_EQ(observer.steps, 5);
@@ -84,7 +78,7 @@ TEST(Kr10Parser, ReadsOnlyItsLineKindsAndPositions) {
     TemporaryListing listing(header + "\r\n" + lowerCase + "\r\n" + item + "\n" + "junk\r\n");
     WeighingStore store;
     RecordingObserver observer;
-    parseKr10Listing(listing.path(), store, brazil(), observer);
+    parseKr10Listing(listing.path(), store, commaDecimal(), observer);
     EXPECT_EQ(column(store.CDS1(), kr10::ID), std::vector<std::string>{"ABC"});
     EXPECT_EQ(column(store.CDS1(), kr10::PESO), std::vector<std::string>{"7"});
     EXPECT_EQ((std::vector<std::string>{store.S1, store.S2, store.S3, store.S4, store.S5, store.S6}),
@@ -99,9 +93,9 @@ TEST(Kr10Parser, SecondListingSeesTheCounterOfTheFirst) {
         void kr10ListingRead() override { counters.push_back(store->Contador); }
     } observer;
     observer.store = &store;
-    parseKr10Listing(fixture("kr10-three.txt"), store, brazil(), observer);
+    parseKr10Listing(fixture("kr10-three.txt"), store, commaDecimal(), observer);
     store.discardKr10();
-    parseKr10Listing(fixture("kr10-three.txt"), store, brazil(), observer);
+    parseKr10Listing(fixture("kr10-three.txt"), store, commaDecimal(), observer);
     EXPECT_EQ(observer.counters, (std::vector<int>{0, 1}));
 }
 
@@ -120,7 +114,7 @@ TEST_P(Kr10Failures, StopWithTheErrorAndNoPage) {
     WeighingStore store;
     RecordingObserver observer;
     try {
-        parseKr10Listing(fixture(c.fixture), store, brazil(), observer);
+        parseKr10Listing(fixture(c.fixture), store, commaDecimal(), observer);
         FAIL() << "no error";
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), c.message);
@@ -143,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Kr10Parser, InvalidListingResetsTheProgress) {
     WeighingStore store;
     RecordingObserver observer;
-    EXPECT_THROW(parseKr10Listing(fixture("kr10-no-header.txt"), store, brazil(), observer), Error);
+    EXPECT_THROW(parseKr10Listing(fixture("kr10-no-header.txt"), store, commaDecimal(), observer), Error);
     EXPECT_EQ(observer.resets, 1);
     EXPECT_EQ(store.CDS1().recordCount(), 0u);
 }
@@ -163,7 +157,7 @@ TEST(Kr10Parser, HeaderErrorsNameTheText) {
         WeighingStore store;
         RecordingObserver observer;
         try {
-            parseKr10Listing(listing.path(), store, brazil(), observer);
+            parseKr10Listing(listing.path(), store, commaDecimal(), observer);
             ADD_FAILURE() << c.animals << " " << c.gross;
         } catch (const Error& e) {
             EXPECT_STREQ(e.what(), c.message) << c.animals << " " << c.gross;
@@ -175,7 +169,7 @@ TEST(Kr10Parser, AverageUsesTheLocaleAndThePattern) {
     TemporaryListing listing(lineWith({{2, "A"}, {27, "3"}, {34, "1000"}}) + "\r\n");
     WeighingStore store;
     RecordingObserver observer;
-    parseKr10Listing(listing.path(), store, brazil(), observer);
+    parseKr10Listing(listing.path(), store, commaDecimal(), observer);
     EXPECT_EQ(store.S6, "333,3");
     parseKr10Listing(listing.path(), store, FormatSettings{}, observer);
     EXPECT_EQ(store.S6, "333.3");

@@ -4,19 +4,13 @@
 #include "import/kr20_parser.hpp"
 #include "listing_files.hpp"
 #include "recording_observer.hpp"
+#include "support/comma_decimal.hpp"
 
 namespace vezu {
 namespace {
 
-FormatSettings brazil() {
-    FormatSettings fs;
-    fs.decimalSeparator = ",";
-    fs.thousandSeparator = ".";
-    return fs;
-}
-
 // One row of a lot table as its value texts, "|"-joined.
-std::string row(const Table& t, std::size_t r, const FormatSettings& fs = brazil()) {
+std::string row(const Table& t, std::size_t r, const FormatSettings& fs = commaDecimal()) {
     std::string out;
     for (std::size_t f = 0; f < t.fieldCount(); ++f) {
         out += (f ? "|" : "") + t.valueText(r, f, fs);
