@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -63,6 +65,29 @@ TEST_F(ReportPreviewTest, FindGoesToThePageThatHoldsTheText) {
     EXPECT_TRUE(preview.find("Página: 3 de 3")); // the total as drawn
     EXPECT_EQ(preview.currentPage(), 2u);
     EXPECT_FALSE(preview.find("nowhere"));
+}
+
+TEST_F(ReportPreviewTest, EmptyPreviewExportsNothingAndSaysSo) {
+    QTemporaryDir folder;
+    Report empty;
+    ReportPreview preview(empty, pdfExport, dialogs);
+    preview.prepare();
+    ASSERT_TRUE(preview.pages().empty());
+    for (const char* name : {"quickPdf", "save"}) {
+        ui.saveAnswers = {folder.path() + "/empty"};
+        if (QAction* action = preview.action(name); action->menu() != nullptr) {
+            action->menu()->actions().at(1)->trigger(); // "Export to PDF..."
+        } else {
+            action->trigger();
+        }
+        EXPECT_EQ(ui.saveAnswers.size(), 1u) << name << ": no save dialog";
+    }
+    EXPECT_EQ(dialogs.optionDialogs, 0);
+    EXPECT_EQ(dialogs.errors,
+              (std::vector<QString>(
+                  2, "O relatório não tem nenhuma página; nenhum arquivo foi gravado.")));
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    EXPECT_TRUE(ui.opened.empty());
 }
 
 TEST_F(ReportPreviewTest, ExportsThePagesShownThroughTheFilter) {
