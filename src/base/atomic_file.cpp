@@ -179,8 +179,12 @@ void AtomicFileWriter::replaceByRename() {
     if (regularFile(target_, previous)) {
         // A rename would give the file our owner or cut it from its other
         // names; then the target is rewritten instead.
+        struct stat made {};
+        const bool sameOwner = ::fstat(fd_, &made) == 0 && made.st_uid == previous.st_uid &&
+                               made.st_gid == previous.st_gid;
         const bool keepsIdentity =
-            previous.st_nlink == 1 && ::fchown(fd_, previous.st_uid, previous.st_gid) == 0;
+            previous.st_nlink == 1 &&
+            (sameOwner || ::fchown(fd_, previous.st_uid, previous.st_gid) == 0);
         if (!keepsIdentity) {
             pending_ = readAll(fd_);
             const int target = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
