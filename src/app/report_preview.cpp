@@ -18,6 +18,7 @@
 #include "app/report_dialogs.hpp"
 #include "app/report_printing.hpp"
 #include "base/error.hpp"
+#include "export/pdf_writer.hpp"
 #include "report/page_renderer.hpp"
 #include "report/prepared_file.hpp"
 
@@ -31,10 +32,12 @@ const QString kPreparedFilter = QStringLiteral("Korbane Vezu report (*.vzr)");
 
 } // namespace
 
-ReportPreview::ReportPreview(Report& report, PdfExport& pdfExport, ReportDialogs& dialogs, QWidget* parent)
+ReportPreview::ReportPreview(Report& report, PdfExport& pdfExport, ReportDialogs& dialogs,
+                             QWidget* parent)
     : QDialog(parent), report_(report), pdfExport_(pdfExport), dialogs_(dialogs),
-      pages_(&report.preparedPages()), toolBar_(new QToolBar(this)), pageField_(new QLineEdit(this)),
-      pageCount_(new QLabel(this)), scroll_(new QScrollArea(this)), view_(new PageView), thumbnails_(new QListView(this)) {
+      pages_(&report.preparedPages()), toolBar_(new QToolBar(this)),
+      pageField_(new QLineEdit(this)), pageCount_(new QLabel(this)), scroll_(new QScrollArea(this)),
+      view_(new PageView), thumbnails_(new QListView(this)) {
     setWindowTitle(QStringLiteral("Preview"));
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
     buildToolBar();
@@ -63,7 +66,8 @@ ReportPreview::ReportPreview(Report& report, PdfExport& pdfExport, ReportDialogs
     showPages(pages_);
 }
 
-QAction* ReportPreview::addAction(const QString& name, const QString& text, void (ReportPreview::*slot)()) {
+QAction* ReportPreview::addAction(const QString& name, const QString& text,
+                                  void (ReportPreview::*slot)()) {
     QAction* action = toolBar_->addAction(text);
     action->setObjectName(name);
     action->setToolTip(text);
@@ -73,7 +77,9 @@ QAction* ReportPreview::addAction(const QString& name, const QString& text, void
     return action;
 }
 
-QAction* ReportPreview::action(const QString& name) const { return toolBar_->findChild<QAction*>(name); }
+QAction* ReportPreview::action(const QString& name) const {
+    return toolBar_->findChild<QAction*>(name);
+}
 
 void ReportPreview::buildToolBar() {
     toolBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -92,11 +98,15 @@ void ReportPreview::buildToolBar() {
     addAction(QStringLiteral("find"), QStringLiteral("Find"), &ReportPreview::findText);
     addAction(QStringLiteral("zoomIn"), QStringLiteral("Zoom In"), &ReportPreview::zoomIn);
     addAction(QStringLiteral("wholePage"), QStringLiteral("Whole Page"), &ReportPreview::wholePage);
-    addAction(QStringLiteral("fullScreen"), QStringLiteral("Full Screen"), &ReportPreview::fullScreen);
+    addAction(QStringLiteral("fullScreen"), QStringLiteral("Full Screen"),
+              &ReportPreview::fullScreen);
     // The reports carry no outline, so it stays hidden.
     addAction(QStringLiteral("outline"), QStringLiteral("Outline"), nullptr)->setEnabled(false);
-    addAction(QStringLiteral("thumbnails"), QStringLiteral("Thumbnails"), &ReportPreview::thumbnails)->setCheckable(true);
-    addAction(QStringLiteral("pageMargins"), QStringLiteral("Page Margins"), &ReportPreview::pageMargins)
+    addAction(QStringLiteral("thumbnails"), QStringLiteral("Thumbnails"),
+              &ReportPreview::thumbnails)
+        ->setCheckable(true);
+    addAction(QStringLiteral("pageMargins"), QStringLiteral("Page Margins"),
+              &ReportPreview::pageMargins)
         ->setCheckable(true);
     // There is no layout designer in the program.
     addAction(QStringLiteral("edit"), QStringLiteral("Edit"), nullptr)->setEnabled(false);
@@ -170,12 +180,22 @@ void ReportPreview::goToPage(std::size_t index) {
     updatePageField();
 }
 
-void ReportPreview::firstPage() { goToPage(0); }
-void ReportPreview::priorPage() { goToPage(current_ > 0 ? current_ - 1 : 0); }
-void ReportPreview::nextPage() { goToPage(current_ + 1); }
-void ReportPreview::lastPage() { goToPage(pages_->empty() ? 0 : pages_->count() - 1); }
+void ReportPreview::firstPage() {
+    goToPage(0);
+}
+void ReportPreview::priorPage() {
+    goToPage(current_ > 0 ? current_ - 1 : 0);
+}
+void ReportPreview::nextPage() {
+    goToPage(current_ + 1);
+}
+void ReportPreview::lastPage() {
+    goToPage(pages_->empty() ? 0 : pages_->count() - 1);
+}
 
-void ReportPreview::zoomIn() { view_->setZoom(std::min(view_->zoom() * kZoomStep, kMaxZoom)); }
+void ReportPreview::zoomIn() {
+    view_->setZoom(std::min(view_->zoom() * kZoomStep, kMaxZoom));
+}
 
 void ReportPreview::wholePage() {
     const QSize room = scroll_->viewport()->size();
@@ -188,9 +208,13 @@ void ReportPreview::fullScreen() {
     setWindowState(windowState() ^ Qt::WindowFullScreen);
 }
 
-void ReportPreview::thumbnails() { thumbnails_->setVisible(!thumbnails_->isVisible()); }
+void ReportPreview::thumbnails() {
+    thumbnails_->setVisible(!thumbnails_->isVisible());
+}
 
-void ReportPreview::pageMargins() { view_->setMarginsShown(action(QStringLiteral("pageMargins"))->isChecked()); }
+void ReportPreview::pageMargins() {
+    view_->setMarginsShown(action(QStringLiteral("pageMargins"))->isChecked());
+}
 
 void ReportPreview::print() {
     if (pages_->empty()) {
@@ -242,14 +266,33 @@ void ReportPreview::save() {
     }
 }
 
-void ReportPreview::exportPdf() { pdfExport_.run(*pages_, current_); }
+bool ReportPreview::refuseEmptyExport() {
+    if (!pages_->empty()) {
+        return false;
+    }
+    // Said before any dialog, since no file could come of it.
+    dialogs_.showReportError(QString::fromUtf8(kReportWithoutPages.data(),
+                                               static_cast<qsizetype>(kReportWithoutPages.size())));
+    return true;
+}
 
-void ReportPreview::quickPdf() { pdfExport_.runQuick(*pages_, current_); }
+void ReportPreview::exportPdf() {
+    if (!refuseEmptyExport()) {
+        pdfExport_.run(*pages_, current_);
+    }
+}
+
+void ReportPreview::quickPdf() {
+    if (!refuseEmptyExport()) {
+        pdfExport_.runQuick(*pages_, current_);
+    }
+}
 
 void ReportPreview::findText() {
     bool ok = false;
-    const QString text = QInputDialog::getText(this, QStringLiteral("Find"), QStringLiteral("Text to find:"),
-                                               QLineEdit::Normal, lastFind_, &ok);
+    const QString text =
+        QInputDialog::getText(this, QStringLiteral("Find"), QStringLiteral("Text to find:"),
+                              QLineEdit::Normal, lastFind_, &ok);
     if (ok && !text.isEmpty() && !find(text)) {
         QMessageBox::information(this, QStringLiteral("Find"), QStringLiteral("Text not found."));
     }

@@ -21,7 +21,8 @@ class ReportDialogs;
 // exported to PDF, searched and browsed.
 class ReportPreview : public QDialog {
 public:
-    ReportPreview(Report& report, PdfExport& pdfExport, ReportDialogs& dialogs, QWidget* parent = nullptr);
+    ReportPreview(Report& report, PdfExport& pdfExport, ReportDialogs& dialogs,
+                  QWidget* parent = nullptr);
 
     // Opens the window and prepares the report inside its loop.
     int exec() override;
@@ -45,6 +46,8 @@ private:
     void print();
     void open();
     void save();
+    // True, after telling the user, when there is no page to export.
+    bool refuseEmptyExport();
     void exportPdf();
     void quickPdf();
     void findText();

@@ -14,7 +14,8 @@ std::size_t pageNumber(std::string_view text, std::string_view list) {
     std::size_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || value == 0) {
-        throw Error("Invalid page range: " + std::string(list));
+        throw Error("Intervalo de páginas inválido: \"" + std::string(list) +
+                    "\". Use números e intervalos separados por vírgulas, como 1,3,5-12.");
     }
     return value;
 }
@@ -38,7 +39,8 @@ std::vector<std::size_t> selectPages(PageRangeKind kind, std::string_view list,
             const std::string_view item = list.substr(start, comma - start);
             const std::size_t dash = item.find('-');
             std::size_t first = pageNumber(item.substr(0, dash), list);
-            std::size_t last = dash == std::string_view::npos ? first : pageNumber(item.substr(dash + 1), list);
+            std::size_t last =
+                dash == std::string_view::npos ? first : pageNumber(item.substr(dash + 1), list);
             if (first > last) {
                 std::swap(first, last);
             }

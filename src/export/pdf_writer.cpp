@@ -24,29 +24,53 @@ ReportError cannotCreate(const std::string& path, const Error& reason) {
     return ReportError({text});
 }
 
+bool isAscii(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void setInformation(PdfDocument& document, const PdfExportSettings& settings) {
     const std::pair<HPDF_InfoType, const std::string*> entries[] = {
-        {HPDF_INFO_TITLE, &settings.title},         {HPDF_INFO_AUTHOR, &settings.author},
-        {HPDF_INFO_SUBJECT, &settings.subject},     {HPDF_INFO_KEYWORDS, &settings.keywords},
-        {HPDF_INFO_CREATOR, &settings.creator},     {HPDF_INFO_PRODUCER, &settings.producer},
+        {HPDF_INFO_TITLE, &settings.title},     {HPDF_INFO_AUTHOR, &settings.author},
+        {HPDF_INFO_SUBJECT, &settings.subject}, {HPDF_INFO_KEYWORDS, &settings.keywords},
+        {HPDF_INFO_CREATOR, &settings.creator}, {HPDF_INFO_PRODUCER, &settings.producer},
     };
-    for (const auto& [type, value] : entries) {
-        // The library names itself as producer unless told otherwise.
-        if (!value->empty() || type == HPDF_INFO_PRODUCER) {
-            document.check(HPDF_SetInfoAttr(document.get(), type, utf8ToCp1252(*value).c_str()));
+    // Plain text first; then, with the UTF-8 encoder current, the library
+    // writes the rest as UTF-16 text strings, which hold every character.
+    for (const bool plain : {true, false}) {
+        if (!plain) {
+            document.check(HPDF_UseUTFEncodings(document.get()));
+            document.check(HPDF_SetCurrentEncoder(document.get(), "UTF-8"));
+        }
+        for (const auto& [type, value] : entries) {
+            // The library names itself as producer unless told otherwise.
+            const bool wanted = !value->empty() || type == HPDF_INFO_PRODUCER;
+            if (wanted && isAscii(*value) == plain) {
+                document.check(HPDF_SetInfoAttr(document.get(), type, value->c_str()));
+            }
         }
     }
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    HPDF_Date date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                   local.tm_min,         local.tm_sec,     ' ',           0,
+    HPDF_Date date{local.tm_year + 1900,
+                   local.tm_mon + 1,
+                   local.tm_mday,
+                   local.tm_hour,
+                   local.tm_min,
+                   local.tm_sec,
+                   ' ',
+                   0,
                    0};
     document.check(HPDF_SetInfoDateAttr(document.get(), HPDF_INFO_CREATION_DATE, date));
 }
 
-// A user password alone still needs an owner password to lock the
-// permissions; the library refuses an empty one, so a random one is used.
+// Permissions are locked by an owner password; the library refuses an empty
+// one, so without one of the user's a random one is used.
 std::string randomPassword() {
     std::random_device source;
     std::string password;
@@ -57,11 +81,15 @@ std::string randomPassword() {
 }
 
 void setSecurity(PdfDocument& document, const PdfExportSettings& settings) {
-    if (settings.ownerPassword.empty() && settings.userPassword.empty()) {
+    const bool allAllowed =
+        settings.allowPrint && settings.allowModify && settings.allowCopy && settings.allowAnnotate;
+    if (settings.ownerPassword.empty() && settings.userPassword.empty() && allAllowed) {
         return;
     }
-    const std::string owner = settings.ownerPassword.empty() ? randomPassword() : utf8ToCp1252(settings.ownerPassword);
-    document.check(HPDF_SetPassword(document.get(), owner.c_str(), utf8ToCp1252(settings.userPassword).c_str()));
+    const std::string owner =
+        settings.ownerPassword.empty() ? randomPassword() : utf8ToCp1252(settings.ownerPassword);
+    document.check(HPDF_SetPassword(document.get(), owner.c_str(),
+                                    utf8ToCp1252(settings.userPassword).c_str()));
     HPDF_UINT permission = HPDF_ENABLE_READ;
     permission |= settings.allowPrint ? HPDF_ENABLE_PRINT : 0;
     permission |= settings.allowModify ? HPDF_ENABLE_EDIT_ALL : 0;
@@ -86,12 +114,27 @@ void setViewerPreferences(PdfDocument& document, const PdfExportSettings& settin
 
 } // namespace
 
-void writePdf(const PreparedPages& pages, const PdfExportSettings& settings, std::size_t currentPage,
-              const std::string& path) {
+std::string noPageInRange(const PdfExportSettings& settings, std::size_t pageCount) {
+    const std::string range =
+        settings.range == PageRangeKind::Current ? "página atual" : settings.pages;
+    return "Nenhuma página do relatório está no intervalo \"" + range + "\" (o relatório tem " +
+           std::to_string(pageCount) + (pageCount == 1 ? " página" : " páginas") +
+           "); nenhum arquivo foi gravado.";
+}
+
+void writePdf(const PreparedPages& pages, const PdfExportSettings& settings,
+              std::size_t currentPage, const std::string& path) {
     if (!settings.ownerPassword.empty() && settings.ownerPassword == settings.userPassword) {
         throw Error(std::string(kEqualPasswords));
     }
-    const std::vector<std::size_t> chosen = selectPages(settings.range, settings.pages, currentPage, pages.count());
+    if (pages.empty()) {
+        throw Error(std::string(kReportWithoutPages));
+    }
+    const std::vector<std::size_t> chosen =
+        selectPages(settings.range, settings.pages, currentPage, pages.count());
+    if (chosen.empty()) {
+        throw Error(noPageInRange(settings, pages.count()));
+    }
     std::unique_ptr<AtomicFileWriter> file;
     try {
         file = std::make_unique<AtomicFileWriter>(path);
@@ -100,7 +143,8 @@ void writePdf(const PreparedPages& pages, const PdfExportSettings& settings, std
     }
 
     PdfDocument document;
-    document.check(HPDF_SetCompressionMode(document.get(), settings.compressed ? HPDF_COMP_ALL : HPDF_COMP_NONE));
+    document.check(HPDF_SetCompressionMode(document.get(),
+                                           settings.compressed ? HPDF_COMP_ALL : HPDF_COMP_NONE));
     setInformation(document, settings);
     setSecurity(document, settings);
     setViewerPreferences(document, settings);

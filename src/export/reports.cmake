@@ -8,9 +8,9 @@ set(layouts ${CMAKE_CURRENT_SOURCE_DIR}/layouts)
 add_custom_command(
   OUTPUT ${embedded}
   COMMAND ${CMAKE_COMMAND} -DOUTPUT=${embedded}
-          "-DFILES=kr10Layout=${layouts}/kr10.xml|kr20Layout=${layouts}/kr20.xml|logoJpeg=${layouts}/logo.jpg"
+          "-DFILES=kr10Layout=${layouts}/kr10.xml|kr20Layout=${layouts}/kr20.xml|earlierKr20LayoutFile=${layouts}/kr20-earlier.fr3|logoJpeg=${layouts}/logo.jpg"
           -P ${CMAKE_CURRENT_SOURCE_DIR}/embed_files.cmake
-  DEPENDS ${layouts}/kr10.xml ${layouts}/kr20.xml ${layouts}/logo.jpg ${CMAKE_CURRENT_SOURCE_DIR}/embed_files.cmake
+  DEPENDS ${layouts}/kr10.xml ${layouts}/kr20.xml ${layouts}/kr20-earlier.fr3 ${layouts}/logo.jpg ${CMAKE_CURRENT_SOURCE_DIR}/embed_files.cmake
   VERBATIM)
 
 add_library(vezu_pdf

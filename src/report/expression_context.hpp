@@ -3,10 +3,10 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "base/format_settings.hpp"
 #include "report/db_dataset.hpp"
+#include "report/error_list.hpp"
 #include "report/variable_list.hpp"
 
 namespace vezu {
@@ -16,7 +16,7 @@ struct ExpressionContext {
     const VariableList& variables;
     std::function<DBDataset*(std::string_view)> findDataSet;
     const FormatSettings& formatSettings;
-    std::vector<std::string>& errors;
+    ErrorList& errors;
     int pageNumber = 1;
 };
 

@@ -31,8 +31,8 @@ bool isNumber(std::string_view text) {
 
 void fieldNotFound(const MemoView& memo, std::string_view dataSet, std::string_view field,
                    ExpressionContext& context) {
-    context.errors.push_back(memo.name + ": " + std::string(kFieldNotFound) + " " +
-                             std::string(dataSet) + ".\"" + std::string(field) + "\"");
+    context.errors.add(memo.name + ": " + std::string(kFieldNotFound) + " " + std::string(dataSet) +
+                       ".\"" + std::string(field) + "\"");
 }
 
 std::string fieldText(std::string_view dataSetName, std::string_view field, const MemoView& memo,
@@ -81,7 +81,8 @@ std::string evaluate(std::string_view expression, const MemoView& memo, Expressi
     if (isNumber(expression)) {
         return std::string(expression);
     }
-    if (const Variable* variable = context.variables.find(expression); variable && depth < kMaxVariableDepth) {
+    if (const Variable* variable = context.variables.find(expression);
+        variable && depth < kMaxVariableDepth) {
         if (!variable->value) {
             return {};
         }
@@ -96,8 +97,8 @@ std::string evaluate(std::string_view expression, const MemoView& memo, Expressi
     if (isFieldReference(expression, dataSet, field)) {
         return fieldText(dataSet, field, memo, context);
     }
-    context.errors.push_back(memo.name + ": " + std::string(kUnknownExpression) + " " +
-                             std::string(expression));
+    context.errors.add(memo.name + ": " + std::string(kUnknownExpression) + " " +
+                       std::string(expression));
     return {};
 }
 
@@ -118,7 +119,8 @@ std::string fillMemoText(const MemoView& memo, ExpressionContext& context) {
     }
     std::string result;
     std::size_t from = 0;
-    for (std::size_t open = text.find('['); open != std::string_view::npos; open = text.find('[', from)) {
+    for (std::size_t open = text.find('['); open != std::string_view::npos;
+         open = text.find('[', from)) {
         const std::size_t close = findClosingBracket(text, open);
         if (close == std::string_view::npos) {
             break;

@@ -38,7 +38,9 @@ void resolveForRun(ReportPage& page) {
 
 } // namespace
 
-void Report::setLayout(Layout layout) { layout_ = std::move(layout); }
+void Report::setLayout(Layout layout) {
+    layout_ = std::move(layout);
+}
 
 void Report::setVariable(std::string_view name, std::string value) {
     layout_.variables.set(name, std::move(value));
@@ -61,9 +63,13 @@ bool Report::loadFromFile(const std::string& path) {
     return true;
 }
 
-void Report::saveToFile(const std::string& path) const { writeLayoutFile(layout_, path); }
+void Report::saveToFile(const std::string& path) const {
+    writeLayoutFile(layout_, path);
+}
 
-void Report::addDataSet(DBDataset& adapter) { adapters_.push_back(&adapter); }
+void Report::addDataSet(DBDataset& adapter) {
+    adapters_.push_back(&adapter);
+}
 
 DBDataset* Report::findDataSet(std::string_view name) const {
     for (DBDataset* adapter : adapters_) {
@@ -100,7 +106,7 @@ void Report::prepareWith(const Layout& run) {
     if (const Band* data = page.findBand(BandKind::MasterData); data && !data->dataSet.empty()) {
         master = findDataSet(data->dataSet);
         if (master != nullptr && master->table() == nullptr) {
-            errors_.push_back(formatMessage(kNotConnected, master->userName()));
+            errors_.add(formatMessage(kNotConnected, master->userName()));
             return;
         }
         if (master != nullptr) {
@@ -113,6 +119,8 @@ void Report::prepareWith(const Layout& run) {
     PageBuilder(page, prepared_, context, pageListener_).run(master);
 }
 
-std::string Report::errorReport() const { return errorReportText(errors_); }
+std::string Report::errorReport() const {
+    return errorReportText(errors_.lines());
+}
 
 } // namespace vezu

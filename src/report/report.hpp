@@ -7,6 +7,7 @@
 
 #include "base/format_settings.hpp"
 #include "report/data_set_directory.hpp"
+#include "report/error_list.hpp"
 #include "report/layout.hpp"
 #include "report/prepared_pages.hpp"
 
@@ -36,14 +37,18 @@ public:
 
     void setFormatSettings(const FormatSettings& fs) { formatSettings_ = fs; }
     // Told the page count each time a page is complete, while preparing.
-    void setPageListener(std::function<void(std::size_t)> listener) { pageListener_ = std::move(listener); }
+    void setPageListener(std::function<void(std::size_t)> listener) {
+        pageListener_ = std::move(listener);
+    }
 
     // Builds the pages; false when the run collected errors (the pages built
     // so far stay). The errors are then in errors() and errorReport().
     bool prepare(bool clearLast = true);
 
     const PreparedPages& preparedPages() const { return prepared_; }
-    const std::vector<std::string>& errors() const { return errors_; }
+    // Each distinct error once, with how often it occurred.
+    const ErrorList& errorList() const { return errors_; }
+    std::vector<std::string> errors() const { return errors_.lines(); }
     std::string errorReport() const;
 
     DBDataset* findDataSet(std::string_view name) const;
@@ -57,7 +62,7 @@ private:
     FormatSettings formatSettings_;
     std::function<void(std::size_t)> pageListener_;
     PreparedPages prepared_;
-    std::vector<std::string> errors_;
+    ErrorList errors_;
 };
 
 } // namespace vezu

@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "app/painter_canvas.hpp"
 #include "app/pdf_export.hpp"
 #include "app/report_preview.hpp"
 #include "app/report_printing.hpp"
 #include "export/weighing_reports.hpp"
+#include "report/page_renderer.hpp"
 #include "scripted_interaction.hpp"
 #include "scripted_report_dialogs.hpp"
 
@@ -65,6 +69,29 @@ TEST_F(ReportPreviewTest, FindGoesToThePageThatHoldsTheText) {
     EXPECT_FALSE(preview.find("nowhere"));
 }
 
+TEST_F(ReportPreviewTest, EmptyPreviewExportsNothingAndSaysSo) {
+    QTemporaryDir folder;
+    Report empty;
+    ReportPreview preview(empty, pdfExport, dialogs);
+    preview.prepare();
+    ASSERT_TRUE(preview.pages().empty());
+    for (const char* name : {"quickPdf", "save"}) {
+        ui.saveAnswers = {folder.path() + "/empty"};
+        if (QAction* action = preview.action(name); action->menu() != nullptr) {
+            action->menu()->actions().at(1)->trigger(); // "Export to PDF..."
+        } else {
+            action->trigger();
+        }
+        EXPECT_EQ(ui.saveAnswers.size(), 1u) << name << ": no save dialog";
+    }
+    EXPECT_EQ(dialogs.optionDialogs, 0);
+    EXPECT_EQ(dialogs.errors,
+              (std::vector<QString>(
+                  2, "O relatório não tem nenhuma página; nenhum arquivo foi gravado.")));
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    EXPECT_TRUE(ui.opened.empty());
+}
+
 TEST_F(ReportPreviewTest, ExportsThePagesShownThroughTheFilter) {
     QTemporaryDir folder;
     ReportPreview preview(reports.setUpKr20(*lot, ReportOutput::Print), pdfExport, dialogs);
@@ -76,6 +103,72 @@ TEST_F(ReportPreviewTest, ExportsThePagesShownThroughTheFilter) {
     preview.action("quickPdf")->trigger();
     EXPECT_TRUE(QFileInfo::exists(folder.path() + "/page2.pdf"));
     EXPECT_EQ(dialogs.optionDialogs, 0);
+}
+
+// The screen and the printer draw with Qt's font metrics: the widest values
+// still fit their columns whole.
+class ClipRecordingCanvas : public PainterCanvas {
+public:
+    using PainterCanvas::PainterCanvas;
+    void drawText(const Font& font, double x, double baseline, std::string_view text) override {
+        drawn.emplace_back(text);
+        if (depth_ > 0) {
+            clipped.emplace_back(text);
+        }
+        PainterCanvas::drawText(font, x, baseline, text);
+    }
+    void pushClip(const Rect& area) override {
+        ++depth_;
+        PainterCanvas::pushClip(area);
+    }
+    void popClip() override {
+        --depth_;
+        PainterCanvas::popClip();
+    }
+
+    std::vector<std::string> drawn;
+    std::vector<std::string> clipped;
+
+private:
+    int depth_ = 0;
+};
+
+TEST_F(ReportPreviewTest, PreviewShowsTheWidestValuesWhole) {
+    FormatSettings fs;
+    fs.decimalSeparator = ",";
+    fs.thousandSeparator = ".";
+    fs.currencyString = "R$";
+    fs.currencyFormat = 2;
+    reports.setFormatSettings(fs);
+    auto wide = makeLotTable(1);
+    for (const char* id : {"WWWWWWWWWWWWWWWW", "98200012345678901234"}) {
+        wide->append();
+        wide->setText(kr20::ID, id);
+        wide->setInteger(kr20::PESO, 99999);
+        wide->setInteger(kr20::GANHO, -9999);
+        wide->setCurrency(kr20::VALOR, Currency{999999999900});
+        wide->setText(kr20::CC1, "WWWWW");
+        wide->setText(kr20::ARQUIVO, "WWWWWWWWWW");
+        wide->setText(kr20::QUANTIDADE, "9999");
+        wide->setText(kr20::MEDIO, "123456.7");
+        wide->setText(kr20::BRUTO, "99999999");
+        wide->post();
+    }
+    wide->first();
+    Report& report = reports.setUpKr20(*wide, ReportOutput::Print);
+    ASSERT_TRUE(report.prepare());
+    QImage image(800, 1130, QImage::Format_RGB32);
+    QPainter painter(&image);
+    ClipRecordingCanvas canvas(painter, 800.0 / 794.0);
+    renderPage(report.preparedPages().page(0), 1, canvas);
+    painter.end();
+    EXPECT_EQ(canvas.clipped, std::vector<std::string>{});
+    for (const char* value :
+         {"WWWWWWWWWWWWWWWW", "98200012345678901234", "99999", "-9999", "R$ 99.999.999,99", "WWWWW",
+          "QUANT.: 9999     PESO MÉDIO: 123456.7     PESO BRUTO: 99999999"}) {
+        EXPECT_NE(std::find(canvas.drawn.begin(), canvas.drawn.end(), value), canvas.drawn.end())
+            << value;
+    }
 }
 
 TEST_F(ReportPreviewTest, PrintsTheChosenPagesFromPaperEdgeToPaperEdge) {

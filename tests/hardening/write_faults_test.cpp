@@ -1,12 +1,17 @@
 // Every file the program writes, written where it cannot be: a full disk, a
-// folder that does not exist, a target that cannot be replaced. Each gives a
-// clear error and leaves the previous file as it was, with no litter.
+// folder that does not exist, a target that cannot be replaced, a file the
+// user may not write. Each gives a clear error and leaves the previous file
+// as it was, with no litter.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "base/error.hpp"
@@ -53,28 +58,38 @@ struct Writer {
     // The text the user sees for a file that cannot be written.
     std::string message(const std::string& path, const std::string& reason) const {
         switch (report) {
-        case SettingsFile: return "Unable to write to " + path;
+        case SettingsFile:
+            return "Unable to write to " + path;
         case ReportEngine:
-            return "The following error(s) have occured:\nCannot create file \"" + path + "\". " + reason;
-        default: return reason;
+            return "The following error(s) have occured:\nCannot create file \"" + path + "\". " +
+                   reason;
+        default:
+            return reason;
         }
     }
 };
 
-void PrintTo(const Writer& w, std::ostream* out) { *out << w.name; }
+void PrintTo(const Writer& w, std::ostream* out) {
+    *out << w.name;
+}
 
 std::vector<Writer> writers() {
     static const FormatSettings fs;
     return {
         {"kr10_csv", [](const std::string& p) { writeKr10Csv(loadedStore().CDS1(), p, fs); }},
         {"kr20_csv", [](const std::string& p) { writeKr20Csv(loadedStore(), p, fs); }},
-        {"kr10_workbook", [](const std::string& p) { writeWorkbook(kr10SheetPlan(loadedStore(), fs), p); }},
+        {"kr10_workbook",
+         [](const std::string& p) { writeWorkbook(kr10SheetPlan(loadedStore(), fs), p); }},
         {"kr20_workbook",
-         [](const std::string& p) { writeWorkbook(kr20SheetPlan(loadedStore(), fs, localToday()), p); }},
+         [](const std::string& p) {
+             writeWorkbook(kr20SheetPlan(loadedStore(), fs, localToday()), p);
+         }},
         {"kr10_pdf", [](const std::string& p) { writeKr10Pdf(loadedStore(), std::nullopt, fs, p); },
          Writer::ReportEngine},
         {"kr20_pdf",
-         [](const std::string& p) { writeKr20Pdf(loadedStore(), 1, std::nullopt, "/nonexistent/", fs, p); },
+         [](const std::string& p) {
+             writeKr20Pdf(loadedStore(), 1, std::nullopt, "/nonexistent/", fs, p);
+         },
          Writer::ReportEngine},
         {"capture_file",
          [](const std::string& p) {
@@ -165,6 +180,66 @@ TEST_P(WriteFaults, TargetThatCannotBeReplaced) {
     fs::create_directories(folder / "out" / "inside");
     expectError((folder / "out").string(), "File access denied");
     EXPECT_TRUE(fs::is_directory(folder / "out" / "inside"));
+    EXPECT_EQ(entries(), std::vector<std::string>{"out"});
+}
+
+// The writer's error text, or "reported success"; as root it runs in a child
+// that drops to "nobody", since root may write any file.
+std::string failureAsOrdinaryUser(const Writer& w, const std::string& path, uid_t uid, gid_t gid) {
+    auto attempt = [&] {
+        try {
+            w.write(path);
+            return std::string("reported success");
+        } catch (const Error& e) {
+            return std::string(e.what());
+        }
+    };
+    if (::geteuid() != 0) {
+        return attempt();
+    }
+    int ends[2];
+    if (::pipe(ends) != 0) {
+        return "pipe failed";
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(ends[0]);
+        std::string result = "could not become nobody";
+        if (::setgroups(0, nullptr) == 0 && ::setgid(gid) == 0 && ::setuid(uid) == 0) {
+            result = attempt();
+        }
+        const ssize_t ignored = ::write(ends[1], result.data(), result.size());
+        static_cast<void>(ignored);
+        ::_exit(0);
+    }
+    ::close(ends[1]);
+    std::string result;
+    char buffer[512];
+    for (ssize_t got; (got = ::read(ends[0], buffer, sizeof buffer)) > 0;) {
+        result.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(ends[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return result;
+}
+
+TEST_P(WriteFaults, FileTheUserMayNotWriteIsKept) {
+    const passwd* nobody = ::getpwnam("nobody");
+    const uid_t uid = nobody != nullptr ? nobody->pw_uid : 65534;
+    const gid_t gid = nobody != nullptr ? nobody->pw_gid : 65534;
+    const fs::path target = folder / "out";
+    std::ofstream(target) << "previous";
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(folder.c_str(), uid, gid), 0);
+        ASSERT_EQ(::chown(target.c_str(), uid, gid), 0);
+    }
+    fs::permissions(target, fs::perms(0444));
+    const Writer& w = GetParam();
+    EXPECT_EQ(failureAsOrdinaryUser(w, target.string(), uid, gid),
+              w.message(target.string(), "File access denied"));
+    std::ifstream in(target);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "previous");
     EXPECT_EQ(entries(), std::vector<std::string>{"out"});
 }
 

@@ -29,9 +29,10 @@ protected:
     }
 
     std::string fill(const MemoView& memo) {
-        ExpressionContext context{variables, [this](std::string_view name) {
-                                      return name == "frxDBDataset1" ? &adapter : nullptr;
-                                  }, fs, errors, 7};
+        ExpressionContext context{
+            variables,
+            [this](std::string_view name) { return name == "frxDBDataset1" ? &adapter : nullptr; },
+            fs, errors, 7};
         return fillMemoText(memo, context);
     }
 
@@ -39,36 +40,32 @@ protected:
     std::unique_ptr<Table> table = test::lotWith(1);
     DBDataset adapter{"frxDBDataset1"};
     FormatSettings fs;
-    std::vector<std::string> errors;
+    ErrorList errors;
 };
 
 TEST_P(MemoFillerTest, ReplacesEachBracketedExpression) {
     const Case& c = GetParam();
     EXPECT_EQ(fill(test::memo("Memo3", 0, 0, 100, c.text)), c.expected);
-    EXPECT_EQ(errors.size(), c.errors) << (errors.empty() ? "" : errors.front());
+    EXPECT_EQ(errors.size(), c.errors) << (errors.empty() ? "" : errors.lines().front());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Expressions, MemoFillerTest,
-    ::testing::Values(
-        Case{"RELATÓRIO DE PESAGENS", "RELATÓRIO DE PESAGENS"},
-        Case{"[New Variable1]", "ARQUIVO: D'ÁGUA     DATA: 05/03/24"}, // one quote, not two
-        Case{"[new variable1]", "ARQUIVO: D'ÁGUA     DATA: 05/03/24"},
-        Case{"<[Chained]>", "<ARQUIVO: D'ÁGUA     DATA: 05/03/24>"},
-        Case{"[Lines]", "first\r\nsecond"},
-        Case{"[Number]", "42"},
-        Case{"[Empty]", ""},
-        Case{"[Blank][]", ""},
-        Case{"[ 'a]b' ]", "a]b"},           // a bracket inside quotes does not close
-        Case{"['[Page#]']", "[Page#]"},      // an inserted value is not scanned again
-        Case{"['it''s']", "it's"},
-        Case{"Página: [Page#] de [TotalPages#]", "Página: 7 de [TotalPages#]"},
-        Case{"[PAGE#]/[totalpages#]", "7/[TotalPages#]"},
-        Case{"[frxDBDataset1.\"ID\"] kg", "A1 kg"},
-        Case{"open [New Variable1", "open [New Variable1"},
-        Case{"[Unknown]", "", 1},
-        Case{"[Loop]", "", 1},
-        Case{"[frxDBDataset1.\"Nope\"]", "", 1}));
+    ::testing::Values(Case{"RELATÓRIO DE PESAGENS", "RELATÓRIO DE PESAGENS"},
+                      Case{"[New Variable1]",
+                           "ARQUIVO: D'ÁGUA     DATA: 05/03/24"}, // one quote, not two
+                      Case{"[new variable1]", "ARQUIVO: D'ÁGUA     DATA: 05/03/24"},
+                      Case{"<[Chained]>", "<ARQUIVO: D'ÁGUA     DATA: 05/03/24>"},
+                      Case{"[Lines]", "first\r\nsecond"}, Case{"[Number]", "42"},
+                      Case{"[Empty]", ""}, Case{"[Blank][]", ""},
+                      Case{"[ 'a]b' ]", "a]b"},       // a bracket inside quotes does not close
+                      Case{"['[Page#]']", "[Page#]"}, // an inserted value is not scanned again
+                      Case{"['it''s']", "it's"},
+                      Case{"Página: [Page#] de [TotalPages#]", "Página: 7 de [TotalPages#]"},
+                      Case{"[PAGE#]/[totalpages#]", "7/[TotalPages#]"},
+                      Case{"[frxDBDataset1.\"ID\"] kg", "A1 kg"},
+                      Case{"open [New Variable1", "open [New Variable1"}, Case{"[Unknown]", "", 1},
+                      Case{"[Loop]", "", 1}, Case{"[frxDBDataset1.\"Nope\"]", "", 1}));
 
 TEST_F(MemoFillerTest, DataMemoShowsDisplayTextWhateverItsText) {
     fs.currencyString = "R$";
@@ -92,7 +89,8 @@ TEST_F(MemoFillerTest, MemoWithoutExpressionsKeepsItsBrackets) {
 
 TEST(BracketScannerTest, FindsTheMatchingBracket) {
     const std::vector<std::pair<std::string_view, std::size_t>> cases = {
-        {"[a]", 2}, {"[a[b]c]", 6}, {"['x]']", 5}, {"[\"x]\"]", 5}, {"['it''s]']", 9}, {"[a", std::string_view::npos}};
+        {"[a]", 2},      {"[a[b]c]", 6},    {"['x]']", 5},
+        {"[\"x]\"]", 5}, {"['it''s]']", 9}, {"[a", std::string_view::npos}};
     for (const auto& [text, close] : cases) {
         EXPECT_EQ(findClosingBracket(text, 0), close) << text;
     }

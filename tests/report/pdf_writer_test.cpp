@@ -76,8 +76,9 @@ TEST_F(PdfWriterTest, WritesEveryPageWithTheDocumentInformation) {
     EXPECT_NE(info.find("Producer:        \n"), std::string::npos); // not the library's name
 
     const std::string text = run("pdftotext -layout " + path("r.pdf") + " -");
-    for (const char* expected : {"RELATÓRIO DE PESAGENS", "ARQUIVO: TESTE", "Página: 1 de 3", "Página: 3 de 3",
-                                 "R$ 850,50", "A100", "Final do arquivo", "CAMPO 3:"}) {
+    for (const char* expected :
+         {"RELATÓRIO DE PESAGENS", "ARQUIVO: TESTE", "Página: 1 de 3", "Página: 3 de 3",
+          "R$ 850,50", "A100", "Final do arquivo", "CAMPO 3:"}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
     }
     // Content uncompressed, the picture as JPEG.
@@ -119,9 +120,12 @@ TEST_F(PdfWriterTest, SettingsReachTheDocument) {
     EXPECT_NE(info.find("Keywords:        gado\n"), std::string::npos);
     EXPECT_NE(info.find("Creator:         Korbane Vezu 4.2\n"), std::string::npos);
     EXPECT_NE(info.find("Producer:        Korbane\n"), std::string::npos);
-    EXPECT_NE(info.find("Encrypted:       yes (print:yes copy:no change:yes addNotes:yes"), std::string::npos);
-    EXPECT_NE(run("pdffonts -upw leitor " + path("r.pdf")).find("LiberationSans"), std::string::npos);
-    EXPECT_NE(run("pdftotext -upw leitor " + path("r.pdf") + " -").find("Final do arquivo"), std::string::npos);
+    EXPECT_NE(info.find("Encrypted:       yes (print:yes copy:no change:yes addNotes:yes"),
+              std::string::npos);
+    EXPECT_NE(run("pdffonts -upw leitor " + path("r.pdf")).find("LiberationSans"),
+              std::string::npos);
+    EXPECT_NE(run("pdftotext -upw leitor " + path("r.pdf") + " -").find("Final do arquivo"),
+              std::string::npos);
     EXPECT_NE(read(folder / "r.pdf").find("/HideToolbar true"), std::string::npos);
 }
 
@@ -144,23 +148,85 @@ TEST_F(PdfWriterTest, ReplacesAnExistingFileAndReportsOneItCannotCreate) {
     { std::ofstream(folder / "r.pdf") << "old"; }
     writePdf(prepare(1), settings, 0, path("r.pdf"));
     EXPECT_TRUE(read(folder / "r.pdf").starts_with("%PDF-"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1); // no temporary left
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()),
+              1); // no temporary left
 
     const std::string missing = (folder / "no-such-folder" / "r.pdf").string();
     try {
         writePdf(prepare(1), settings, 0, missing);
         FAIL() << "no error";
     } catch (const ReportError& error) {
-        const std::string expected = "The following error(s) have occured:\nCannot create file \"" + missing + "\". ";
+        const std::string expected =
+            "The following error(s) have occured:\nCannot create file \"" + missing + "\". ";
         EXPECT_TRUE(std::string(error.what()).starts_with(expected)) << error.what();
         EXPECT_GT(std::string(error.what()).size(), expected.size()); // the system's reason follows
     }
 }
 
-TEST_F(PdfWriterTest, ReportWithoutPagesStillGivesAFile) {
-    PreparedPages none;
-    writePdf(none, settings, 0, path("r.pdf"));
-    EXPECT_TRUE(read(folder / "r.pdf").starts_with("%PDF-"));
+// Nothing that failed passes as success: no file, and the user is told why.
+TEST_F(PdfWriterTest, RangeWithoutAnyPageWritesNoFile) {
+    struct Case {
+        int records; // -1: no page at all
+        PageRangeKind range;
+        const char* pages;
+        const char* error;
+    };
+    for (const Case& c : {
+             Case{-1, PageRangeKind::All, "",
+                  "O relatório não tem nenhuma página; nenhum arquivo foi gravado."},
+             Case{-1, PageRangeKind::Pages, "1",
+                  "O relatório não tem nenhuma página; nenhum arquivo foi gravado."},
+             Case{1, PageRangeKind::Pages, "500",
+                  "Nenhuma página do relatório está no intervalo \"500\" (o relatório tem 1 "
+                  "página); nenhum "
+                  "arquivo foi gravado."},
+             Case{100, PageRangeKind::Pages, "4-9,12",
+                  "Nenhuma página do relatório está no intervalo \"4-9,12\" (o relatório tem 3 "
+                  "páginas); nenhum "
+                  "arquivo foi gravado."},
+         }) {
+        { std::ofstream(folder / "r.pdf") << "old"; }
+        settings.range = c.range;
+        settings.pages = c.pages;
+        const PreparedPages none;
+        try {
+            writePdf(c.records < 0 ? none : prepare(c.records), settings, 0, path("r.pdf"));
+            ADD_FAILURE() << c.pages << ": reported success";
+        } catch (const Error& error) {
+            EXPECT_STREQ(error.what(), c.error);
+        }
+        EXPECT_EQ(read(folder / "r.pdf"), "old") << c.pages;
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    }
+}
+
+TEST_F(PdfWriterTest, DocumentInformationKeepsEveryCharacter) {
+    settings.title = "Pesagem € Ł março";
+    settings.keywords = "Łódź; “gado”";
+    settings.creator = "Korbane Vezu • 4.2";
+    settings.producer = "Produção ©";
+    settings.author = "Korbane (Vezu) \\ ok";
+    writePdf(prepare(1), settings, 0, path("r.pdf"));
+    const std::string info = run("pdfinfo " + path("r.pdf"));
+    for (const char* line :
+         {"Title:           Pesagem € Ł março\n", "Keywords:        Łódź; “gado”\n",
+          "Creator:         Korbane Vezu • 4.2\n", "Producer:        Produção ©\n",
+          "Author:          Korbane (Vezu) \\ ok\n",
+          "Subject:         Korbane Vezu PDF export\n"}) {
+        EXPECT_NE(info.find(line), std::string::npos) << line << info;
+    }
+}
+
+TEST_F(PdfWriterTest, UntickedPermissionsTakeEffectWithoutAnyPassword) {
+    settings.allowPrint = false;
+    settings.allowCopy = false;
+    writePdf(prepare(1), settings, 0, path("r.pdf"));
+    const std::string info = run("pdfinfo " + path("r.pdf"));
+    EXPECT_NE(info.find("Encrypted:       yes (print:no copy:no change:yes addNotes:yes"),
+              std::string::npos)
+        << info;
+    EXPECT_NE(run("pdftotext " + path("r.pdf") + " -").find("Final do arquivo"), std::string::npos)
+        << "opens without a password";
 }
 
 } // namespace
