@@ -86,5 +86,17 @@ TEST(HandOverQueue, ProcessUntilRunsTasksUntilTheConditionHolds) {
     EXPECT_EQ(ran, 2);
 }
 
+// A condition may use the queue itself: it is never called under its lock.
+TEST(HandOverQueue, ProcessUntilLooksAtItsConditionOutsideTheLock) {
+    HandOverQueue queue;
+    int looks = 0;
+    queue.processUntil([&] {
+        queue.wakeWaiters();
+        queue.processPending();
+        return ++looks == 3;
+    });
+    EXPECT_EQ(looks, 3);
+}
+
 } // namespace
 } // namespace vezu::serial::test
