@@ -207,7 +207,7 @@ private:
 
     std::shared_ptr<platform::SerialDevice> handle_;
     std::atomic<bool> connected_{false};
-    bool deviceLost_ = false;
+    std::atomic<bool> deviceLost_{false};
     int updateCount_ = 0;
     std::unique_ptr<TComThread> eventThread_;
     bool threadCreated_ = false;
