@@ -86,6 +86,18 @@ TEST(HandOverQueue, ProcessUntilRunsTasksUntilTheConditionHolds) {
     EXPECT_EQ(ran, 2);
 }
 
+// Without an installed report the error is still seen, not swallowed.
+TEST(HandOverQueue, ASentTasksErrorWithoutAReportGoesToStderr) {
+    HandOverQueue queue;
+    auto worker = std::async(std::launch::async, [&] {
+        queue.send([] { throw std::runtime_error("ReadFile function failed (Error: 5)"); });
+    });
+    ::testing::internal::CaptureStderr();
+    EXPECT_TRUE(eventually([&] { return queue.processPending() == 1; }));
+    worker.get();
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "ReadFile function failed (Error: 5)\n");
+}
+
 // A condition may use the queue itself: it is never called under its lock.
 TEST(HandOverQueue, ProcessUntilLooksAtItsConditionOutsideTheLock) {
     HandOverQueue queue;
