@@ -28,6 +28,19 @@ void TCustomComPort::CallRxChar() {
         DoRxBuf(bytes.data(), read);
 }
 
+void TCustomComPort::CallDeviceLost() {
+    try {
+        if (events_.contains(TComEvent::evRxChar))
+            CallRxChar();
+    } catch (...) {
+        deviceLost_ = true;
+        throw;
+    }
+    deviceLost_ = true;
+    if (connected_)
+        DoDeviceLost();
+}
+
 void TCustomComPort::CallTxEmpty() {
     DoTxEmpty();
 }
@@ -140,6 +153,11 @@ void TCustomComPort::DoError(TComErrors Errors) {
 void TCustomComPort::DoRLSDChange(bool OnOff) {
     if (OnRLSDChange)
         OnRLSDChange(*this, OnOff);
+}
+
+void TCustomComPort::DoDeviceLost() {
+    if (OnDeviceLost)
+        OnDeviceLost(*this);
 }
 
 void TCustomComPort::DoRx80Full() {

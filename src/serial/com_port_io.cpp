@@ -111,7 +111,27 @@ std::int32_t TCustomComPort::runToEnd(const std::function<void(PAsync&)>& start)
     }
 }
 
+bool TCustomComPort::readsReturnAtOnce() const {
+    return updateCount_ == 0 && timeouts_.ReadInterval() == -1 &&
+           timeouts_.ReadTotalMultiplier() == 0 && timeouts_.ReadTotalConstant() == 0;
+}
+
+// Such a read never waits, so a thread of its own would only cost: the
+// receive handler reads every delivery this way.
+std::int32_t TCustomComPort::readWaiting(void* Buffer, std::int32_t Count) {
+    if (!handle_)
+        throw EComPort(kPortNotOpen, kPortNotOpenWinCode);
+    checkCount(Buffer, Count, kReadFailed);
+    const IoResult result = handle_->read(static_cast<std::uint8_t*>(Buffer),
+                                          static_cast<std::uint32_t>(Count), nullptr);
+    if (result.error != 0 && result.count == 0)
+        throw EComPort(kReadFailed, result.error);
+    return static_cast<std::int32_t>(result.count);
+}
+
 std::int32_t TCustomComPort::Read(void* Buffer, std::int32_t Count) {
+    if (readsReturnAtOnce())
+        return readWaiting(Buffer, Count);
     return runToEnd([&](PAsync& async) { ReadAsync(Buffer, Count, async.get()); });
 }
 

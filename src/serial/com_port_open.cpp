@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "serial/com_error.hpp"
+#include "serial/com_open_error.hpp"
 #include "serial/com_thread.hpp"
 #include "serial/custom_com_port.hpp"
 
@@ -9,7 +10,7 @@ namespace vezu::serial {
 void TCustomComPort::CreateHandle() {
     auto opened = platform::openSerialDevice(port_);
     if (!opened.device)
-        throw EComPort(kOpenFailed, opened.error);
+        throw EComPortOpen(opened.error, std::move(opened.holder));
     handle_ = std::move(opened.device);
 }
 
@@ -26,6 +27,7 @@ void TCustomComPort::Open() {
         return;
     releaseRetiredThreads();
     DoBeforeOpen();
+    deviceLost_ = false;
     CreateHandle();
     connected_ = true;
     try {
@@ -86,13 +88,16 @@ void TCustomComPort::forceClosed() noexcept {
     }
     if (connected_) {
         threadCreated_ = false;
-        if (eventThread_ && eventThread_->delivering())
-            eventThread_->Stop();
-        else
-            eventThread_.reset();
+        if (eventThread_)
+            retiredThreads_.push_back(std::move(eventThread_));
         DestroyHandle();
         connected_ = false;
     }
+    // A thread whose delivery is running (the port is destroyed by its own
+    // handler) cannot be waited for: it is let go and ends by itself.
+    for (auto& thread : retiredThreads_)
+        if (thread->delivering())
+            TComThread::abandon(std::move(thread));
     retiredThreads_.clear();
 }
 

@@ -85,7 +85,7 @@ void TCustomComPort::WaitForEvent(TComEvents& Events, StopSignal* StopEvent, std
     check(device.setEventMask(EventsToInt(Events)), kWaitFailed);
     const WaitResult result = device.waitEvent(StopEvent, Timeout < 0 ? kWaitForever : Timeout);
     device.setEventMask(0);
-    if (result.status == WaitStatus::failed)
+    if (result.status == WaitStatus::failed || result.status == WaitStatus::hungUp)
         throw EComPort(kWaitFailed, result.error);
     Events = IntToEvents(result.events);
 }

@@ -50,9 +50,18 @@ TComThread::TComThread(TCustomComPort& AComPort)
 }
 
 TComThread::~TComThread() {
+    if (abandoned_)
+        return;
     Stop();
     queue_.processUntil([this] { return finished_.load(); });
     thread_.join();
+}
+
+void TComThread::abandon(std::unique_ptr<TComThread> thread) {
+    TComThread* const running = thread.release();
+    running->Stop();
+    running->thread_.detach();
+    running->abandoned_ = true;
 }
 
 void TComThread::Stop() {
@@ -66,7 +75,9 @@ void TComThread::Execute() {
     try {
         for (;;) {
             const WaitResult result = device_->waitEvent(&FStopEvent, kWaitForever);
-            if (result.status != WaitStatus::events) {
+            if (result.status == WaitStatus::hungUp && !abandoned_)
+                dispatchLoss();
+            if (result.status != WaitStatus::events || abandoned_) {
                 stopped = result.status == WaitStatus::stopped;
                 break;
             }
@@ -80,8 +91,42 @@ void TComThread::Execute() {
     device_->setEventMask(0);
     if (stopped)
         device_->purge(PURGE_TXCLEAR | PURGE_RXCLEAR);
+    if (abandoned_) {
+        // Nobody waits for us and the queue may be gone with the port.
+        delete this;
+        return;
+    }
     finished_ = true;
     queue_.wakeWaiters();
+}
+
+bool TComThread::portPresent() const {
+    return !abandoned_ && FComPort.Connected();
+}
+
+void TComThread::dispatchLoss() {
+    switch (syncMethod_) {
+    case TSyncMethod::smThreadSync:
+        queue_.runAndWait([this] { deliverLoss(); });
+        break;
+    case TSyncMethod::smWindowSync: {
+        TCustomComPort& port = FComPort;
+        queue_.send([&port] {
+            if (port.Connected())
+                port.CallDeviceLost();
+        });
+        break;
+    }
+    case TSyncMethod::smNone:
+        deliverLoss();
+        break;
+    }
+}
+
+void TComThread::deliverLoss() {
+    DeliveryFlag flag(delivering_);
+    if (portPresent())
+        FComPort.CallDeviceLost();
 }
 
 void TComThread::DispatchComMsg() {
@@ -105,8 +150,8 @@ void TComThread::deliver() {
 
 void TComThread::DoEvents() {
     for (const auto& [event, routine] : kDeliveryOrder) {
-        // A handler may have closed the port.
-        if (!FComPort.Connected())
+        // A handler may have closed the port, or destroyed it.
+        if (!portPresent())
             return;
         if (FEvents.contains(event))
             (FComPort.*routine)();

@@ -15,7 +15,8 @@ class TCustomComPort;
 
 // Waits on an open port for the events of its Events set and has each batch
 // delivered to the port's routines, as its SyncMethod says. Starts running
-// when constructed.
+// when constructed. When the device goes away it has one last delivery made,
+// CallDeviceLost, and ends.
 class TComThread {
 public:
     explicit TComThread(TCustomComPort& AComPort);
@@ -28,6 +29,10 @@ public:
     void Stop();
     // A delivery of this thread is running its handlers right now.
     bool delivering() const { return delivering_; }
+    // For a port destroyed by a handler of this thread's running delivery:
+    // the thread is stopped and let go; it touches neither the port nor its
+    // hand-over queue again and frees itself once the delivery has returned.
+    static void abandon(std::unique_ptr<TComThread> thread);
 
 private:
     void Execute();
@@ -35,6 +40,10 @@ private:
     void SendEvents();
     void DoEvents();
     void deliver();
+    void deliverLoss();
+    void dispatchLoss();
+    // The port is still there to be told.
+    bool portPresent() const;
 
     TCustomComPort& FComPort;
     std::shared_ptr<platform::SerialDevice> device_;
@@ -45,6 +54,7 @@ private:
     TComEvents FEvents;
     std::atomic<bool> delivering_{false};
     std::atomic<bool> finished_{false};
+    std::atomic<bool> abandoned_{false};
     std::thread thread_;
 };
 

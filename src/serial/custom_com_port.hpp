@@ -90,7 +90,9 @@ public:
     void Open();
     void Close();
 
-    // Return the number of bytes transferred.
+    // Return the number of bytes transferred. With time-outs that never wait
+    // (the defaults) a read takes what is waiting at once on the calling
+    // thread, with no overlapped operation; otherwise it is one, waited for.
     std::int32_t Read(void* Buffer, std::int32_t Count);
     // The text is in Windows-1252, one char per byte, as the files are.
     std::int32_t ReadStr(std::string& Str, std::int32_t Count);
@@ -132,6 +134,16 @@ public:
     // A delivery handed over one event at a time (smWindowSync): the routine
     // of that event-mask bit, if the port is still open.
     void WindowMethod(std::uint32_t eventBit);
+    // The last delivery of an event thread whose device went away: what is
+    // still waiting is announced as usual (CallRxChar), then DeviceLost is
+    // set and OnDeviceLost called.
+    void CallDeviceLost();
+
+    // The device went away while the port was open (hang-up, EIO, ENXIO, a
+    // read of 0 after the far end closed). Set only after every byte that had
+    // arrived was delivered to OnRxChar or OnRxBuf; the port stays open until
+    // closed and no further event comes. Cleared by Open.
+    bool DeviceLost() const { return deviceLost_; }
 
     std::function<void(TCustomComPort&, std::int32_t)> OnRxChar;
     std::function<void(TCustomComPort&, const std::uint8_t*, std::int32_t)> OnRxBuf;
@@ -148,6 +160,12 @@ public:
     std::function<void(TCustomComPort&)> OnAfterOpen;
     std::function<void(TCustomComPort&)> OnBeforeClose;
     std::function<void(TCustomComPort&)> OnAfterClose;
+    // The device went away; see DeviceLost. Runs where the other handlers run.
+    std::function<void(TCustomComPort&)> OnDeviceLost;
+
+    // Destroying a port inside one of its own handlers returns: its event
+    // thread, which is waiting for that very delivery, is let go and ends by
+    // itself once the handler has returned, without touching the port again.
 
 protected:
     // Opens the device named by Port; raises code 1.
@@ -170,9 +188,12 @@ protected:
     virtual void DoError(TComErrors Errors);
     virtual void DoRLSDChange(bool OnOff);
     virtual void DoRx80Full();
+    virtual void DoDeviceLost();
 
 private:
     std::int32_t runToEnd(const std::function<void(PAsync&)>& start);
+    bool readsReturnAtOnce() const;
+    std::int32_t readWaiting(void* Buffer, std::int32_t Count);
     bool canApply() const;
     platform::SerialDevice& openDevice(std::int32_t code) const;
     void check(int error, std::int32_t code) const;
@@ -186,6 +207,7 @@ private:
 
     std::shared_ptr<platform::SerialDevice> handle_;
     std::atomic<bool> connected_{false};
+    std::atomic<bool> deviceLost_{false};
     int updateCount_ = 0;
     std::unique_ptr<TComThread> eventThread_;
     bool threadCreated_ = false;

@@ -1,8 +1,24 @@
 #include "serial/hand_over_queue.hpp"
 
 #include <chrono>
+#include <iostream>
 
 namespace vezu::serial {
+
+namespace {
+
+// Better seen somewhere than lost when no report is installed.
+void reportOnStderr(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        std::cerr << e.what() << '\n';
+    } catch (...) {
+        std::cerr << "unknown error in a serial port handler\n";
+    }
+}
+
+} // namespace
 
 HandOverQueue& HandOverQueue::mainThread() {
     static HandOverQueue queue;
@@ -24,6 +40,7 @@ void HandOverQueue::push(const std::shared_ptr<Item>& item) {
     {
         std::lock_guard lock(mutex_);
         items_.push_back(item);
+        ++signals_;
         wake = wake_;
     }
     changed_.notify_all();
@@ -70,6 +87,8 @@ void HandOverQueue::run(Item& item) {
             }
             if (report)
                 report(std::current_exception());
+            else
+                reportOnStderr(std::current_exception());
         }
         return;
     }
@@ -99,22 +118,35 @@ std::size_t HandOverQueue::processPending() {
 }
 
 void HandOverQueue::processUntil(const std::function<bool()>& done) {
-    std::unique_lock lock(mutex_);
-    while (!done()) {
-        if (items_.empty()) {
-            changed_.wait_for(lock, std::chrono::seconds(1));
-            continue;
+    for (;;) {
+        std::uint64_t seen = 0;
+        {
+            std::lock_guard lock(mutex_);
+            seen = signals_;
         }
-        auto item = items_.front();
-        items_.pop_front();
-        lock.unlock();
-        run(*item);
-        lock.lock();
+        // Looked at without the lock: it may call anything, this queue included.
+        if (done())
+            return;
+        std::shared_ptr<Item> item;
+        {
+            std::unique_lock lock(mutex_);
+            if (items_.empty())
+                changed_.wait_for(lock, std::chrono::seconds(1), [&] { return signals_ != seen; });
+            if (!items_.empty()) {
+                item = items_.front();
+                items_.pop_front();
+            }
+        }
+        if (item)
+            run(*item);
     }
 }
 
 void HandOverQueue::wakeWaiters() {
-    { std::lock_guard lock(mutex_); }
+    {
+        std::lock_guard lock(mutex_);
+        ++signals_;
+    }
     changed_.notify_all();
 }
 

@@ -2,6 +2,7 @@
 
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <exception>
 #include <functional>
@@ -13,7 +14,8 @@ namespace vezu::serial {
 
 // Calls that worker threads hand to the main thread. The owner installs a wake
 // hook that gets the main thread to call processPending() soon (the window
-// posts itself an event); tests call processPending() themselves.
+// posts itself an event); tests call processPending() themselves. No task,
+// hook or condition is ever called with the queue's lock held.
 class HandOverQueue {
 public:
     using Task = std::function<void()>;
@@ -27,7 +29,9 @@ public:
 
     // Called from the handing thread after a task was queued; must not block.
     void setWakeHook(std::function<void()> wake);
-    // Receives what a task handed over by send() throws.
+    // Receives what a task handed over by send() throws (the handlers of a
+    // smWindowSync port); the program installs its general error report here.
+    // Without one such an error is written to stderr.
     void setErrorReport(std::function<void(std::exception_ptr)> report);
 
     // Worker side: has the task run on the main thread, waits until it has
@@ -59,6 +63,9 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<std::shared_ptr<Item>> items_;
+    // Counts pushes and wakeWaiters(), so that none is missed between a look
+    // at the condition and the wait.
+    std::uint64_t signals_ = 0;
     std::function<void()> wake_;
     std::function<void(std::exception_ptr)> errorReport_;
 };

@@ -1,5 +1,6 @@
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <thread>
 
 #include "fake_com_port.hpp"
 #include "pty.hpp"
@@ -179,6 +180,37 @@ TEST(PortIo, DriverFailuresOfReadsAndWrites) {
     char byte = 0;
     expectComError([&] { port.Read(&byte, 1); }, 3, EIO, "ReadFile function failed (Error: 5)");
     expectComError([&] { port.WriteStr("x"); }, 2, EPIPE, "WriteFile function failed (Error: 32)");
+}
+
+// Notes which thread each read runs on.
+class ThreadNotingDevice : public FakeSerialDevice {
+public:
+    platform::IoResult read(std::uint8_t* buffer, std::uint32_t count,
+                            const platform::StopSignal* cancel) override {
+        readOn = std::this_thread::get_id();
+        return FakeSerialDevice::read(buffer, count, cancel);
+    }
+    std::thread::id readOn;
+};
+
+TEST(PortIo, WaitingBytesAreReadOnTheCallingThreadAndWaitingReadsOnTheirOwn) {
+    FakeComPort port;
+    auto device = std::make_shared<ThreadNotingDevice>();
+    port.device = device;
+    port.SetEvents({});
+    port.Open();
+    device->receive("abcdef");
+    std::string text;
+    // The default time-outs never wait.
+    EXPECT_EQ(port.ReadStr(text, 4), 4);
+    EXPECT_EQ(text, "abcd");
+    EXPECT_EQ(device->readOn, std::this_thread::get_id());
+
+    // Time-outs that may wait keep the overlapped operation.
+    port.Timeouts().SetReadTotalConstant(50);
+    EXPECT_EQ(port.ReadStr(text, 4), 2);
+    EXPECT_EQ(text, "ef");
+    EXPECT_NE(device->readOn, std::this_thread::get_id());
 }
 
 TEST(PortLineControl, EachCallReachesTheDriver) {

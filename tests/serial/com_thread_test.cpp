@@ -5,6 +5,7 @@
 
 #include "fake_com_port.hpp"
 #include "pty.hpp"
+#include "serial/platform/posix_serial_device.hpp"
 
 namespace vezu::serial::test {
 namespace {
@@ -217,6 +218,79 @@ TEST_F(EventPort, ReadingForTheHandlerWhenItDoesNotTrigger) {
     EXPECT_TRUE(entries().empty());
 }
 
+// A device that goes away with bytes still waiting, under each way of
+// delivery: every byte comes first, then the loss, once.
+class DeviceLoss : public EventPort, public ::testing::WithParamInterface<TSyncMethod> {};
+
+TEST_P(DeviceLoss, WhatArrivedIsDeliveredBeforeTheLossIsTold) {
+    port.SetSyncMethod(GetParam());
+    std::string received;
+    port.OnRxChar = [&](TCustomComPort& p, std::int32_t count) {
+        std::string text;
+        // Less than announced: the rest still has to come before the loss.
+        p.ReadStr(text, std::min(count, 6));
+        std::lock_guard lock(mutex);
+        received += text;
+        log.push_back("RxChar " + std::to_string(count));
+    };
+    port.OnDeviceLost = [&](TCustomComPort& p) {
+        std::lock_guard lock(mutex);
+        log.push_back(p.DeviceLost() ? "Lost" : "Lost before DeviceLost was set");
+    };
+    openAndForgetTheSignalReport();
+    port.device->receive("0123456789");
+    port.device->queueEvents(EV_RXCHAR);
+    port.device->hangUp(EIO);
+    ASSERT_TRUE(drainUntil(port.queue, [&] { return entries().size() == 3; }));
+    drainFor(port.queue, 100ms);
+    EXPECT_EQ(entries(), (std::vector<std::string>{"RxChar 10", "RxChar 4", "Lost"}));
+    EXPECT_EQ(received, "0123456789");
+    EXPECT_TRUE(port.DeviceLost());
+    EXPECT_TRUE(port.Connected());
+
+    port.Close();
+    port.device->hangUp(0);
+    port.Open();
+    EXPECT_FALSE(port.DeviceLost());
+}
+
+INSTANTIATE_TEST_SUITE_P(EachSyncMethod, DeviceLoss,
+                         ::testing::Values(TSyncMethod::smThreadSync, TSyncMethod::smWindowSync,
+                                           TSyncMethod::smNone));
+
+// A handler that destroys its own port: the call returns, and the event
+// thread ends by itself without touching the port again.
+class DestroyedByItsHandler : public ::testing::TestWithParam<TSyncMethod> {};
+
+TEST_P(DestroyedByItsHandler, ReturnsAndTheThreadEnds) {
+    struct Owner {
+        std::unique_ptr<FakeComPort> port = std::make_unique<FakeComPort>();
+        std::atomic<bool> destroyed = false;
+    };
+    HandOverQueue queue;
+    auto owner = std::make_shared<Owner>();
+    owner->port->setHandOverQueue(queue);
+    owner->port->SetSyncMethod(GetParam());
+    const auto device = owner->port->device;
+    owner->port->OnRxChar = [state = owner.get()](TCustomComPort&, std::int32_t) {
+        // The handler goes with the port: nothing of it may be used afterwards.
+        Owner* const kept = state;
+        kept->port.reset();
+        kept->destroyed = true;
+    };
+    owner->port->Open();
+    device->receive("x");
+    device->queueEvents(EV_RXCHAR | EV_RING);
+    ASSERT_TRUE(drainUntil(queue, [&] { return owner->destroyed.load(); }));
+    // The thread clears the event mask on its way out.
+    EXPECT_TRUE(drainUntil(queue, [&] { return device->eventMask() == 0; }));
+    drainFor(queue, 100ms);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachSyncMethod, DestroyedByItsHandler,
+                         ::testing::Values(TSyncMethod::smThreadSync, TSyncMethod::smWindowSync,
+                                           TSyncMethod::smNone));
+
 // The capture over a pseudo-terminal: the far end plays the indicator.
 class PtyCapture : public ::testing::Test {
 protected:
@@ -298,6 +372,57 @@ TEST_F(PtyCapture, WhatCameBeforeTheDeviceWentIsDeliveredAndThePortCloses) {
     port.Close();
     EXPECT_FALSE(port.Connected());
     EXPECT_EQ(received, "tail");
+}
+
+std::uint64_t bytesTaken(const TCustomComPort& port) {
+    const auto* device = dynamic_cast<const PosixSerialDevice*>(port.Handle());
+    return device ? device->bytesTaken() : 0;
+}
+
+TEST_F(PtyCapture, AHangUpDuringADeliveryLosesNoByteTheDeviceReturned) {
+    bool lost = false;
+    port.OnDeviceLost = [&](TCustomComPort&) { lost = true; };
+    std::string listing;
+    for (int i = 0; listing.size() < 3000; ++i)
+        listing += "0" + std::to_string(1000 + i) + "  452,5\r\n";
+    port.Open();
+    // The indicator is switched off while the first delivery is running,
+    // with the event thread's queue already holding bytes.
+    duringDelivery = [&] {
+        if (counts.size() == 1)
+            pty.closeMaster();
+    };
+    pty.send(listing);
+    ASSERT_TRUE(drainUntil(queue, [&] { return lost; }));
+    const std::uint64_t taken = bytesTaken(port);
+    EXPECT_GT(taken, 0u);
+    EXPECT_EQ(received, listing.substr(0, taken));
+    EXPECT_TRUE(port.DeviceLost());
+    port.Close();
+    EXPECT_FALSE(port.Connected());
+}
+
+TEST_F(PtyCapture, TheSendingSideClosedMidStream) {
+    bool lost = false;
+    port.OnDeviceLost = [&](TCustomComPort&) { lost = true; };
+    std::string listing;
+    for (int i = 0; listing.size() < 60000; ++i)
+        listing += "0" + std::to_string(10000 + i) + "  398,0\r\n";
+    port.Open();
+    std::thread indicator([&] {
+        for (std::size_t at = 0; at < listing.size() / 2; at += 64) {
+            pty.send(listing.substr(at, 64));
+            std::this_thread::sleep_for(200us);
+        }
+        pty.closeMaster();
+    });
+    const bool ended = drainUntil(queue, [&] { return lost; });
+    indicator.join();
+    ASSERT_TRUE(ended);
+    const std::uint64_t taken = bytesTaken(port);
+    EXPECT_GT(taken, 0u);
+    EXPECT_EQ(received.size(), taken);
+    EXPECT_EQ(received, listing.substr(0, received.size()));
 }
 
 TEST_F(PtyCapture, ASecondCaptureOnTheSamePortStartsClean) {

@@ -40,6 +40,15 @@ void FakeSerialDevice::queueEvents(std::uint32_t mask) {
     [[maybe_unused]] auto written = ::write(wakeFd_, &one, sizeof one);
 }
 
+void FakeSerialDevice::hangUp(int error) {
+    {
+        std::lock_guard lock(mutex_);
+        hangUpError_ = error;
+    }
+    const std::uint64_t one = 1;
+    [[maybe_unused]] auto written = ::write(wakeFd_, &one, sizeof one);
+}
+
 void FakeSerialDevice::setModemStatus(std::uint32_t status) {
     std::lock_guard lock(mutex_);
     modem_ = status;
@@ -166,6 +175,8 @@ IoResult FakeSerialDevice::read(std::uint8_t* buffer, std::uint32_t count, const
     std::lock_guard lock(mutex_);
     if (const int error = record("read"))
         return {error, 0};
+    if (input_.empty() && hangUpError_ != 0)
+        return {hangUpError_, 0};
     const auto n = std::min<std::size_t>(count, input_.size());
     std::copy_n(input_.begin(), n, buffer);
     input_.erase(0, n);
@@ -199,6 +210,8 @@ WaitResult FakeSerialDevice::waitEvent(const StopSignal* stop, int timeoutMs) {
                 events_.pop_front();
                 return {WaitStatus::events, mask, 0};
             }
+            if (hangUpError_ != 0)
+                return {WaitStatus::hungUp, 0, hangUpError_};
         }
         pollfd fds[] = {{wakeFd_, POLLIN, 0},
                         {stop ? static_cast<int>(stop->nativeHandle()) : -1, POLLIN, 0}};

@@ -23,6 +23,9 @@ public:
     void clearFailures();
     void receive(const std::string& bytes);
     void queueEvents(std::uint32_t mask);
+    // The device goes away: once the queued events are reported, waits end
+    // with hungUp and reads that find nothing fail with error.
+    void hangUp(int error);
     void setModemStatus(std::uint32_t status);
     void setLineErrors(std::uint32_t errors);
 
@@ -70,6 +73,7 @@ private:
     std::uint32_t lineErrors_ = 0;
     std::uint32_t mask_ = 0;
     std::deque<std::uint32_t> events_;
+    int hangUpError_ = 0;
     int wakeFd_;
 };
 

@@ -86,5 +86,29 @@ TEST(HandOverQueue, ProcessUntilRunsTasksUntilTheConditionHolds) {
     EXPECT_EQ(ran, 2);
 }
 
+// Without an installed report the error is still seen, not swallowed.
+TEST(HandOverQueue, ASentTasksErrorWithoutAReportGoesToStderr) {
+    HandOverQueue queue;
+    auto worker = std::async(std::launch::async, [&] {
+        queue.send([] { throw std::runtime_error("ReadFile function failed (Error: 5)"); });
+    });
+    ::testing::internal::CaptureStderr();
+    EXPECT_TRUE(eventually([&] { return queue.processPending() == 1; }));
+    worker.get();
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "ReadFile function failed (Error: 5)\n");
+}
+
+// A condition may use the queue itself: it is never called under its lock.
+TEST(HandOverQueue, ProcessUntilLooksAtItsConditionOutsideTheLock) {
+    HandOverQueue queue;
+    int looks = 0;
+    queue.processUntil([&] {
+        queue.wakeWaiters();
+        queue.processPending();
+        return ++looks == 3;
+    });
+    EXPECT_EQ(looks, 3);
+}
+
 } // namespace
 } // namespace vezu::serial::test

@@ -296,7 +296,14 @@ TEST_F(PtyDevice, AHungUpDeviceFailsWaitsAndReads) {
     pty.send("last");
     EXPECT_EQ(device->waitEvent(nullptr, 10000).events, EV_RXCHAR);
     pty.closeMaster();
-    EXPECT_EQ(device->waitEvent(nullptr, 10000).status, WaitStatus::failed);
+    const WaitResult gone = device->waitEvent(nullptr, 10000);
+    EXPECT_EQ(gone.status, WaitStatus::hungUp);
+    EXPECT_NE(gone.error, 0);
+    // Its queue is still counted, not refused.
+    std::uint32_t errors = 0;
+    COMSTAT status{};
+    EXPECT_EQ(device->clearError(errors, status), 0);
+    EXPECT_EQ(status.cbInQue, 4u);
     // What had arrived before the hang-up can still be read.
     EXPECT_EQ(readAll(4), "last");
     std::uint8_t byte = 0;

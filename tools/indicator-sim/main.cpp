@@ -33,6 +33,14 @@ int main(int argc, char** argv) {
         std::cerr << "indicator-sim: " << error.what() << "\n" << kUsage;
         return 2;
     }
+    if (options.action == SimOptions::Action::help) {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (options.action == SimOptions::Action::version) {
+        std::cout << kVersion;
+        return 0;
+    }
     try {
         const std::string listing = readListing(options.listing);
         std::unique_ptr<ByteSink> sink;

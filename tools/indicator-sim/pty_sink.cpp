@@ -12,10 +12,13 @@
 
 namespace vezu::sim {
 
-PtySink::PtySink() : master_(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC)) {
+PtySink::PtySink(std::chrono::milliseconds stallPatience)
+    : master_(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC)), stallPatience_(stallPatience) {
     if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0)
         throw std::system_error(errno, std::generic_category(), "cannot create a pseudo-terminal");
     slavePath_ = ::ptsname(master_);
+    // Never blocked in write(): a receiver that stops reading must not hold us.
+    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
 }
 
 PtySink::~PtySink() {
@@ -32,16 +35,19 @@ void PtySink::waitForRawMode() const {
 }
 
 void PtySink::send(std::string_view bytes) {
+    StallGuard stall(stallPatience_);
     while (!bytes.empty()) {
         const ssize_t n = ::write(master_, bytes.data(), bytes.size());
         if (n > 0) {
             bytes.remove_prefix(static_cast<std::size_t>(n));
+            stall.progressed();
             continue;
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR)
             throw std::system_error(errno, std::generic_category(), "write to " + slavePath_);
+        stall.check();
         pollfd fd{master_, POLLOUT, 0};
-        ::poll(&fd, 1, 1000);
+        ::poll(&fd, 1, 100);
     }
 }
 

@@ -4,13 +4,15 @@
 #include <string>
 
 #include "byte_sink.hpp"
+#include "stall_guard.hpp"
 
 namespace vezu::sim {
 
 // The master side of a new pseudo-terminal; the receiver opens the slave.
 class PtySink : public ByteSink {
 public:
-    PtySink();
+    // A send that makes no progress for stallPatience throws.
+    explicit PtySink(std::chrono::milliseconds stallPatience = kStallPatience);
     ~PtySink() override;
     PtySink(const PtySink&) = delete;
     PtySink& operator=(const PtySink&) = delete;
@@ -24,6 +26,7 @@ public:
 private:
     int master_;
     std::string slavePath_;
+    std::chrono::milliseconds stallPatience_;
 };
 
 } // namespace vezu::sim

@@ -9,6 +9,8 @@
 namespace vezu::sim {
 
 struct SimOptions {
+    enum class Action { play, help, version };
+    Action action = Action::play;
     std::string listing;
     // Without one, a pseudo-terminal is created.
     std::optional<std::string> device;
@@ -22,6 +24,7 @@ struct SimOptions {
 };
 
 extern const char* const kUsage;
+extern const char* const kVersion;
 
 // Throws std::invalid_argument with a message for the user.
 SimOptions parseSimOptions(const std::vector<std::string>& arguments);

@@ -83,12 +83,18 @@ IoResult PosixSerialDevice::read(std::uint8_t* buffer, std::uint32_t count,
             const ssize_t n = ::read(fd_, buffer + got, count - got);
             if (n > 0) {
                 const auto fresh = static_cast<std::uint32_t>(n);
+                bytesTaken_ += fresh;
                 got += discardNull ? dropNulls(buffer + got, fresh) : fresh;
                 lastByte = Clock::now();
             } else if (n == 0) {
+                noteHangUp(EIO);
                 return got > 0 ? IoResult{0, got} : IoResult{EIO, 0};
             } else if (errno != EAGAIN && errno != EINTR) {
-                return {errno, got};
+                const int error = errno;
+                if (deviceGoneError(error))
+                    noteHangUp(error);
+                // The bytes already taken matter more; the next read reports the error.
+                return got > 0 ? IoResult{0, got} : IoResult{error, 0};
             }
         }
         if (got == count || plan.immediate || (plan.returnOnFirst && got > 0))

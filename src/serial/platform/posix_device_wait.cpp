@@ -40,10 +40,11 @@ std::uint32_t PosixSerialDevice::drainInput(std::uint32_t mask) {
         const std::size_t room = std::min<std::size_t>(chunk.size(), inputSize_ - rxQueue_.size());
         const ssize_t n = ::read(fd_, chunk.data(), room);
         if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR))
-            hungUp_ = true;
+            noteHangUp(n == 0 ? EIO : errno);
         if (n <= 0)
             break;
         events |= EV_RXCHAR;
+        bytesTaken_ += static_cast<std::uint64_t>(n);
         for (ssize_t i = 0; i < n; ++i) {
             rxQueue_.push_back(chunk[static_cast<std::size_t>(i)]);
             if (static_cast<char>(chunk[static_cast<std::size_t>(i)]) == eventChar_)
@@ -116,8 +117,9 @@ WaitResult PosixSerialDevice::waitEvent(const StopSignal* stop, int timeoutMs) {
         const std::uint32_t mask = eventMask_;
         if (const std::uint32_t events = pendingEvents(mask))
             return {WaitStatus::events, events, 0};
-        if (hungUp_)
-            return {WaitStatus::failed, 0, EIO};
+        // Only once every arrival has been announced.
+        if (const int error = hangUpError_)
+            return {WaitStatus::hungUp, 0, error};
         if (passed(until))
             return {WaitStatus::timedOut, 0, 0};
 
@@ -140,7 +142,7 @@ WaitResult PosixSerialDevice::waitEvent(const StopSignal* stop, int timeoutMs) {
         if (pollOnce(fds, 3, timeout) < 0)
             return {WaitStatus::failed, 0, errno};
         if (fds[1].revents & (POLLHUP | POLLERR | POLLNVAL))
-            hungUp_ = true;
+            noteHangUp(EIO);
     }
 }
 

@@ -11,8 +11,10 @@
 
 namespace vezu::serial::platform {
 
-PosixSerialDevice::PosixSerialDevice(int fd, bool hasModemLines, bool hasLineCounters)
-    : fd_(fd), hasModemLines_(hasModemLines), hasLineCounters_(hasLineCounters) {
+PosixSerialDevice::PosixSerialDevice(int fd, bool hasModemLines, bool hasLineCounters,
+                                     std::unique_ptr<UucpLock> lock)
+    : fd_(fd), hasModemLines_(hasModemLines), hasLineCounters_(hasLineCounters),
+      lock_(std::move(lock)) {
     if (hasLineCounters_)
         collectLineErrors();
     pendingErrors_ = 0;
@@ -32,7 +34,14 @@ int PosixSerialDevice::close() {
     closing_.signal();
     std::scoped_lock quiet(rxMutex_, txMutex_, waitMutex_);
     ::ioctl(fd_, TIOCNXCL);
-    return ::close(fd_) == 0 ? 0 : errno;
+    const int result = ::close(fd_) == 0 ? 0 : errno;
+    lock_.reset();
+    return result;
+}
+
+void PosixSerialDevice::noteHangUp(int error) {
+    int none = 0;
+    hangUpError_.compare_exchange_strong(none, error != 0 ? error : EIO);
 }
 
 int PosixSerialDevice::setState(const DCB& dcb) {
@@ -137,8 +146,13 @@ int PosixSerialDevice::clearError(std::uint32_t& errors, COMSTAT& status) {
     if (closed_)
         return EBADF;
     int outQueue = 0;
-    if (::ioctl(fd_, TIOCOUTQ, &outQueue) != 0)
-        return errno;
+    if (::ioctl(fd_, TIOCOUTQ, &outQueue) != 0) {
+        // Gone: what arrived before must still be counted, or it would be lost.
+        if (!deviceGoneError(errno))
+            return errno;
+        noteHangUp(errno);
+        outQueue = 0;
+    }
     std::lock_guard lock(stateMutex_);
     if (hasLineCounters_)
         collectLineErrors();

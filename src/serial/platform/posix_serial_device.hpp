@@ -1,20 +1,29 @@
 #pragma once
 
 #include <atomic>
+#include <cerrno>
 #include <deque>
+#include <memory>
 #include <mutex>
 
 #include "serial/platform/posix_event_fd.hpp"
+#include "serial/platform/posix_uucp_lock.hpp"
 #include "serial/platform/serial_device.hpp"
 
 namespace vezu::serial::platform {
+
+// What a terminal answers once its device has gone.
+inline bool deviceGoneError(int error) {
+    return error == EIO || error == ENXIO || error == ENODEV;
+}
 
 // A terminal device through termios. Received bytes are moved into a queue of
 // our own while events are awaited, so every new arrival is one EV_RXCHAR and
 // the event byte can be seen; reads take that queue first, then the kernel's.
 class PosixSerialDevice final : public SerialDevice {
 public:
-    PosixSerialDevice(int fd, bool hasModemLines, bool hasLineCounters);
+    PosixSerialDevice(int fd, bool hasModemLines, bool hasLineCounters,
+                      std::unique_ptr<UucpLock> lock = nullptr);
     ~PosixSerialDevice() override;
 
     int setState(const DCB& dcb) override;
@@ -32,6 +41,9 @@ public:
     WaitResult waitEvent(const StopSignal* stop, int timeoutMs) override;
     int close() override;
 
+    // Bytes taken from the descriptor so far; what the device has returned.
+    std::uint64_t bytesTaken() const { return bytesTaken_; }
+
 private:
     struct LineCounters {
         int frame = 0, overrun = 0, parity = 0, brk = 0, bufOverrun = 0;
@@ -46,11 +58,17 @@ private:
     std::uint32_t pendingEvents(std::uint32_t mask);
     std::uint32_t drainInput(std::uint32_t mask);
     void refreshBaselines();
+    // Remembers the first sign that the device went away.
+    void noteHangUp(int error);
 
     const int fd_;
     const bool hasModemLines_;
     const bool hasLineCounters_;
     std::atomic<bool> closed_{false};
+    std::unique_ptr<UucpLock> lock_;
+    // Set once the device went away (read of 0, EIO, ENXIO, POLLHUP); the error is how.
+    std::atomic<int> hangUpError_{0};
+    std::atomic<std::uint64_t> bytesTaken_{0};
 
     // One reader of the descriptor at a time keeps the bytes in order.
     std::mutex rxMutex_;
@@ -80,7 +98,6 @@ private:
     bool aboveRx80_ = false;
     std::uint32_t lastKernelCount_ = 0;
     bool readerBusy_ = false;
-    bool hungUp_ = false;
 };
 
 } // namespace vezu::serial::platform

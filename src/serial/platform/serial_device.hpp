@@ -17,7 +17,8 @@ struct IoResult {
     std::uint32_t count = 0;
 };
 
-enum class WaitStatus { events, stopped, timedOut, failed };
+// hungUp: the device went away (hang-up, EIO, ENXIO); error says how.
+enum class WaitStatus { events, stopped, timedOut, failed, hungUp };
 
 struct WaitResult {
     WaitStatus status = WaitStatus::failed;
@@ -30,7 +31,9 @@ inline constexpr int kWaitForever = -1;
 // One open serial device. Every call may come from any thread; read and write
 // block as the time-outs say and end early, with an error, when aborted by
 // purge (PURGE_RXABORT, PURGE_TXABORT), by close, or when their cancel signal
-// (may be null) is set.
+// (may be null) is set. After a hang-up, clearError and read still give the
+// bytes that arrived before it; a read reports the error only once none is
+// left, and waitEvent reports hungUp once it has announced every arrival.
 class SerialDevice {
 public:
     virtual ~SerialDevice() = default;
@@ -60,13 +63,26 @@ public:
     virtual int close() = 0;
 };
 
+// Another program that has the port open; pid 0 when it is not known.
+struct PortHolder {
+    int pid = 0;
+    std::string program;
+};
+
 struct OpenResult {
     std::shared_ptr<SerialDevice> device;
     int error = 0;
+    // With EBUSY, who holds the port, as far as can be seen.
+    PortHolder holder;
 };
 
-// Opens the named port for this program alone.
+// Opens the named port for this program alone. A port that another program
+// has open (its lock file, or found among the open files of the processes we
+// may look at) gives EBUSY; while open, the port has a lock file of ours.
 OpenResult openSerialDevice(const std::string& name);
+
+// The folder of the UUCP lock files (LCK..ttyUSB0); /run/lock unless set.
+void setLockFolder(const std::string& folder);
 
 // Applies a priority to the calling thread, as far as the platform allows.
 void setCurrentThreadPriority(ThreadPriority priority);
