@@ -109,6 +109,13 @@ TEST(ScriptTables, CompareWithAnEarlierListingOfTheOtherModel) {
     }
 }
 
+TEST(ScriptTables, ModelOfAnEarlierListing) {
+    EXPECT_EQ(guessListingModel(fixture("kr20-two-lots.txt")), ListingModel::Kr20);
+    EXPECT_EQ(guessListingModel(fixture("kr10-three.txt")), ListingModel::Kr10);
+    EXPECT_EQ(guessListingModel(fixture("empty.txt")), ListingModel::Kr10);
+    EXPECT_THROW(guessListingModel(fixture("missing.txt")), Error);
+}
+
 TEST(ScriptTables, EarlierListingErrorsAreTheParsers) {
     EXPECT_THROW(read(fixture("missing.txt"), ListingModel::Kr20), Error);
     EXPECT_THROW(read(fixture("kr10-no-header.txt"), ListingModel::Kr10), Error);
