@@ -34,7 +34,7 @@ double peakMegabytes() {
 // The parsed lot, shared by both benchmarks.
 WeighingStore& storeWith(std::uint64_t animals) {
     static WeighingStore store;
-    if (store.C == 0) {
+    if (store.C() == 0) {
         ListingObserver quiet;
         parseKr20Listing(kr20BenchListing(animals, animals), store, quiet);
     }

@@ -3,8 +3,6 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
-#include <malloc.h>
 #include <string>
 
 #include "bench_listing.hpp"
@@ -18,24 +16,6 @@ namespace {
 const std::chrono::year_month_day kToday{std::chrono::year{2025}, std::chrono::December,
                                          std::chrono::day{9}};
 
-// A line of /proc/self/status such as "VmHWM:", in megabytes.
-double statusMegabytes(const std::string& key) {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind(key, 0) == 0) {
-            return std::stod(line.substr(key.size())) / 1024;
-        }
-    }
-    return 0;
-}
-
-// Hands the parse's freed memory back and starts a new peak from what is in
-// use now, so the peak measured next is the export's, on top of the tables.
-void startNewPeak() {
-    malloc_trim(0);
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
 FormatSettings brazil() {
     FormatSettings fs;
     fs.decimalSeparator = ",";
@@ -45,7 +25,7 @@ FormatSettings brazil() {
 
 const WeighingStore& loadedStore(std::uint64_t animals) {
     static WeighingStore store;
-    if (store.C == 0) {
+    if (store.C() == 0) {
         ListingObserver quiet;
         parseKr20Listing(kr20BenchListing(animals, 500), store, quiet);
     }
@@ -62,7 +42,7 @@ void BM_WriteKr20Workbook(benchmark::State& state) {
     for (auto _ : state) {
         writeWorkbook(kr20SheetPlan(store, brazil(), kToday), out);
     }
-    state.counters["lots"] = store.C;
+    state.counters["lots"] = store.C();
     state.counters["xlsx_MB"] = static_cast<double>(std::filesystem::file_size(out)) / 1e6;
     state.counters["tables_MB"] = tables;
     state.counters["peak_MB"] = statusMegabytes("VmHWM:");

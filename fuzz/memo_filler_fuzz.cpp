@@ -7,17 +7,17 @@
 using namespace vezu;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static WeighingStore store = [] {
-        WeighingStore s;
-        s.CDS1().append();
-        s.CDS1().setText(kr10::ID, "BR5500876");
-        s.CDS1().setInteger(kr10::PESO, 395);
-        s.CDS1().post();
-        return s;
-    }();
+    static WeighingStore store;
+    static const bool loaded = [](Table& t) {
+        t.append();
+        t.setText(kr10::ID, "BR5500876");
+        t.setInteger(kr10::PESO, 395);
+        t.post();
+        return true;
+    }(store.CDS1());
+    (void)loaded;
     static DBDataset dataSet("frxDBDataset1");
     dataSet.bind(store.CDS1());
-    store.CDS1().first();
 
     VariableList variables;
     variables.add({" Korbane", std::nullopt});

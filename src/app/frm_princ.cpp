@@ -55,7 +55,7 @@ void wakeGuiForDeliveries() {
 FrmPrinc::FrmPrinc(UserInteraction& ui, FormatSettings fs)
     : Ribbon1(new Ribbon(this)), PageControl1(new QTabWidget(this)),
       ProgressBar1(new QProgressBar(this)), ui_(ui), fs_(std::move(fs)),
-      pages_(*PageControl1, ui_, fs_) {
+      pages_(*PageControl1, store_, ui_, fs_) {
     setObjectName(QStringLiteral("FrmPrinc"));
     setWindowTitle(QString::fromUtf8(kAppTitle));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -192,9 +192,7 @@ void FrmPrinc::showEvent(QShowEvent* event) {
 
 void FrmPrinc::FormShow() {
     Monitor = false;
-    store_.Contador = 0;
     capture_.reset();
-    store_.B = false;
     Timer1.stop();
 
     CamCon = QString::fromStdString(dataFolder());

@@ -82,7 +82,6 @@ void FrmPrinc::runParser(const std::function<void(ListingObserver&)>& parse) {
 void FrmPrinc::finishParse() {
     parsing_ = false;
     pages_.showNewPages();
-    pages_.syncGrowingLot();
 }
 
 void FrmPrinc::ExportcvsExecute() {
@@ -100,6 +99,7 @@ void FrmPrinc::ExportcvsExecute() {
         }
         if (const auto path = chooseFile()) {
             writeKr10Csv(store_.CDS1(), *path, fs_);
+            store_.CDS1().last();
             ui_.shellOpen(QString::fromStdString(*path));
         }
     }
@@ -109,6 +109,7 @@ void FrmPrinc::ExportcvsExecute() {
         }
         if (const auto path = chooseFile()) {
             writeKr20Csv(store_, *path, fs_);
+            store_.lastOfEveryLot();
             ui_.shellOpen(QString::fromStdString(*path));
         }
     }

@@ -29,13 +29,17 @@ void FrmPrinc::ExpotExcelExecute() {
         if (!store_.hasKr10Data() || !ui_.ask(QString::fromUtf8(kExportKr10Question))) {
             return;
         }
-        save(kr10SheetPlan(store_, fs_));
+        const SheetPlan plan = kr10SheetPlan(store_, fs_);
+        store_.CDS1().last();
+        save(plan);
     }
     if (Modelo == 1) {
         if (!store_.hasKr20Data() || !ui_.ask(QString::fromUtf8(kExportKr20Question))) {
             return;
         }
-        save(kr20SheetPlan(store_, fs_, localToday()));
+        const SheetPlan plan = kr20SheetPlan(store_, fs_, localToday());
+        store_.lastOfEveryLot();
+        save(plan);
     }
 }
 

@@ -19,14 +19,15 @@ constexpr int kLabelPointSize = 14;
 
 Kr10Page::Kr10Page(WeighingStore& store, const FormatSettings& fs, UserInteraction& ui,
                    QWidget* parent)
-    : QWidget(parent), model_(store.CDS1(), kColumns, fs, this), grid_(new WeighingGrid(model_, ui, this)) {
-    setObjectName(QStringLiteral("Aba%1").arg(store.Contador));
+    : QWidget(parent), model_(store.CDS1(), kColumns, fs, this),
+      grid_(new WeighingGrid(model_, ui, this)) {
+    setObjectName(QStringLiteral("Aba%1").arg(store.Contador()));
     grid_->setGeometry(3, 3, 400, 393);
 
     const std::pair<const char*, const std::string*> labels[] = {
-        {"Arquivo : ", &store.S1},      {"Data : ", &store.S2},
-        {"Hora : ", &store.S3},         {"Quantidade : ", &store.S4},
-        {"Peso Bruto : ", &store.S5},   {"Peso Líquido : ", &store.S6},
+        {"Arquivo : ", &store.S1()},    {"Data : ", &store.S2()},
+        {"Hora : ", &store.S3()},       {"Quantidade : ", &store.S4()},
+        {"Peso Bruto : ", &store.S5()}, {"Peso Líquido : ", &store.S6()},
     };
     int top = 10;
     int number = 1;

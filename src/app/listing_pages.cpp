@@ -5,25 +5,30 @@ namespace {
 
 // "&" in a listing name is a letter, not an accelerator.
 QString tabCaption(const std::string& name) {
-    return QStringLiteral("Arquivo: ") + QString::fromStdString(name).replace(
-                                             QLatin1Char('&'), QStringLiteral("&&"));
+    return QStringLiteral("Arquivo: ") +
+           QString::fromStdString(name).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 } // namespace
 
-ListingPages::ListingPages(QTabWidget& pageControl, UserInteraction& ui, const FormatSettings& fs)
-    : pageControl_(pageControl), ui_(ui), fs_(fs) {}
+ListingPages::ListingPages(QTabWidget& pageControl, WeighingStore& store, UserInteraction& ui,
+                           const FormatSettings& fs)
+    : pageControl_(pageControl), store_(store), ui_(ui), fs_(fs) {
+    store_.addListener(*this);
+}
+
+ListingPages::~ListingPages() {
+    store_.removeListener(*this);
+}
 
 void ListingPages::addKr10Page(WeighingStore& store) {
-    kr10Page_ = new Kr10Page(store, fs_, ui_, &pageControl_);
-    pageControl_.addTab(kr10Page_, tabCaption(store.S1));
+    pageControl_.addTab(new Kr10Page(store, fs_, ui_, &pageControl_), tabCaption(store.S1()));
 }
 
 void ListingPages::addLotPage(WeighingStore& store, std::int32_t lot) {
-    syncGrowingLot();
     auto* page = new LotPage(lot, store.lot(lot), fs_, ui_, &pageControl_);
     page->hide();
-    page->setProperty("caption", tabCaption(store.S1));
+    page->setProperty("caption", tabCaption(store.S1()));
     lotPages_.push_back(page);
 }
 
@@ -47,9 +52,20 @@ void ListingPages::setLotSummary(std::int32_t lot, const QString& text) {
     }
 }
 
-void ListingPages::syncGrowingLot() {
-    if (!lotPages_.empty()) {
-        lotPages_.back()->model().syncRows();
+void ListingPages::lotAboutToGo(std::int32_t n) {
+    LotPage* page = lotPage(n);
+    if (page == nullptr) {
+        return;
+    }
+    const int index = pageControl_.indexOf(page);
+    if (index >= 0) {
+        pageControl_.removeTab(index);
+    }
+    delete page;
+    lotPages_[static_cast<std::size_t>(n - 1)] = nullptr;
+    if (static_cast<std::size_t>(n) == lotPages_.size()) {
+        lotPages_.clear();
+        lotsOnTabBar_ = 0;
     }
 }
 
@@ -62,7 +78,6 @@ void ListingPages::removeAll() {
     for (std::size_t n = lotsOnTabBar_; n < lotPages_.size(); ++n) {
         delete lotPages_[n];
     }
-    kr10Page_ = nullptr;
     lotPages_.clear();
     lotsOnTabBar_ = 0;
 }

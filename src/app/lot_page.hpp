@@ -19,12 +19,8 @@ public:
     LotPage(std::int32_t lot, Table& table, const FormatSettings& fs, UserInteraction& ui,
             QWidget* parent);
 
-    std::int32_t lot() const { return lot_; }
-    WeighingGrid& grid() { return *grid_; }
-    TableModel& model() { return model_; }
     // A second summary line of the lot replaces the text.
     void setSummary(const QString& text);
-    QLabel* summaryLabel() const { return label_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -20,22 +20,26 @@ constexpr qint64 kShowPagesEveryMs = 150;
 
 } // namespace
 
-ParseObserver::ParseObserver(QProgressBar& progressBar, ListingPages& pages,
-                             WeighingStore& store, UserInteraction& ui,
-                             std::function<bool()> closeRequested)
+ParseObserver::ParseObserver(QProgressBar& progressBar, ListingPages& pages, WeighingStore& store,
+                             UserInteraction& ui, std::function<bool()> closeRequested)
     : progressBar_(progressBar), pages_(pages), store_(store), ui_(ui),
       closeRequested_(std::move(closeRequested)) {
     sinceDispatch_.start();
     sincePagesShown_.start();
 }
 
+// A range of 0..0 would turn the bar into a "busy" bar that keeps running
+// after a listing of 0 or 1 line; 0..1 stands still at 0 just the same.
 void ParseObserver::progressRange(std::int64_t maximum) {
-    progressBar_.setRange(0, static_cast<int>(std::min<std::int64_t>(maximum, INT_MAX)));
+    progressBar_.setRange(0, static_cast<int>(std::clamp<std::int64_t>(maximum, 1, INT_MAX)));
+    progressBar_.setValue(0);
     position_ = 0;
 }
 
 // The bar is drawn at the next dispatch, not after every line.
-void ParseObserver::progressStep() { ++position_; }
+void ParseObserver::progressStep() {
+    ++position_;
+}
 
 void ParseObserver::progressReset() {
     position_ = 0;
@@ -47,7 +51,6 @@ void ParseObserver::beforeLine() {
         return;
     }
     progressBar_.setValue(std::min(position_, progressBar_.maximum()));
-    pages_.syncGrowingLot();
     if (sincePagesShown_.elapsed() >= kShowPagesEveryMs) {
         pages_.showNewPages();
         sincePagesShown_.restart();
@@ -59,14 +62,20 @@ void ParseObserver::beforeLine() {
     sinceDispatch_.restart();
 }
 
-void ParseObserver::kr10ListingRead() { pages_.addKr10Page(store_); }
+void ParseObserver::kr10ListingRead() {
+    pages_.addKr10Page(store_);
+}
 
-void ParseObserver::kr20LotCreated(std::int32_t n) { pages_.addLotPage(store_, n); }
+void ParseObserver::kr20LotCreated(std::int32_t n) {
+    pages_.addLotPage(store_, n);
+}
 
 void ParseObserver::kr20SummaryRead(std::int32_t n) {
     pages_.setLotSummary(n, QString::fromStdString(lotSummaryText(store_)));
 }
 
-void ParseObserver::beep() { ui_.beep(); }
+void ParseObserver::beep() {
+    ui_.beep();
+}
 
 } // namespace vezu

@@ -25,7 +25,7 @@ namespace {
 // The lot of the page shown; none when no lot page is shown.
 Table* shownLot(WeighingStore& store, int activePage) {
     const int lot = activePage + 1;
-    return lot >= 1 && lot <= store.C ? &store.lot(lot) : nullptr;
+    return lot >= 1 && lot <= store.C() ? &store.lot(lot) : nullptr;
 }
 
 } // namespace
@@ -35,14 +35,18 @@ void ReportCommands::ImprimirExecute(int Modelo, int activePage, const QString& 
         if (!store_.hasKr10Data()) {
             return;
         }
-        dialogs_.showPreview(reports_.setUpKr10(store_), pdfExport_);
+        Report& report = reports_.setUpKr10(store_);
+        store_.CDS1().last();
+        dialogs_.showPreview(report, pdfExport_);
     }
     if (Modelo == 1) {
         Table* lot = shownLot(store_, activePage);
         if (!store_.hasKr20Data() || lot == nullptr) {
             return;
         }
-        dialogs_.showPreview(reports_.setUpKr20(*lot, layoutFile(camCon), ReportOutput::Print), pdfExport_);
+        Report& report = reports_.setUpKr20(*lot, layoutFile(camCon), ReportOutput::Print);
+        lot->last();
+        dialogs_.showPreview(report, pdfExport_);
     }
 }
 
@@ -53,6 +57,7 @@ void ReportCommands::PDFExecute(int Modelo, int activePage, const QString& camCo
         }
         reports_.frxPDFExport1.fileName = kr10PdfName(store_);
         prepareAndExport(reports_.setUpKr10(store_));
+        store_.CDS1().last();
     }
     if (Modelo == 1) {
         Table* lot = shownLot(store_, activePage);
@@ -62,6 +67,7 @@ void ReportCommands::PDFExecute(int Modelo, int activePage, const QString& camCo
         const QString today = QDate::currentDate().toString(QString::fromStdString(fs_.shortDateFormat));
         reports_.frxPDFExport1.fileName = kr20PdfName(today.toStdString());
         prepareAndExport(reports_.setUpKr20(*lot, layoutFile(camCon), ReportOutput::Pdf));
+        lot->last();
     }
 }
 

@@ -6,23 +6,34 @@ namespace vezu {
 
 TableModel::TableModel(Table& table, std::vector<GridColumn> columns, const FormatSettings& fs,
                        QObject* parent)
-    : QAbstractTableModel(parent), table_(table), columns_(std::move(columns)), fs_(fs),
-      rows_(static_cast<int>(table.recordCount())) {}
+    : QAbstractTableModel(parent), table_(&table), columns_(std::move(columns)), fs_(fs),
+      rows_(static_cast<int>(table.recordCount())) {
+    marked_ = currentRow();
+    table_->addListener(*this);
+}
 
-int TableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+TableModel::~TableModel() {
+    if (table_ != nullptr) {
+        table_->removeListener(*this);
+    }
+}
+
+int TableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
 
 int TableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(columns_.size());
 }
 
 QVariant TableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rows_) {
+    if (table_ == nullptr || !index.isValid() || index.row() >= rows_) {
         return {};
     }
     if (role == Qt::DisplayRole) {
         const auto row = static_cast<std::size_t>(index.row());
         return QString::fromStdString(
-            table_.valueText(row, columns_[static_cast<std::size_t>(index.column())].field, fs_));
+            table_->valueText(row, columns_[static_cast<std::size_t>(index.column())].field, fs_));
     }
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
@@ -38,7 +49,7 @@ QVariant TableModel::headerData(int section, Qt::Orientation orientation, int ro
         return QString::fromUtf8(columns_.at(static_cast<std::size_t>(section)).title);
     }
     // The row indicator marks the current record.
-    return static_cast<std::size_t>(section) == table_.recNo() ? QStringLiteral("▶") : QString();
+    return section == currentRow() ? QStringLiteral("▶") : QString();
 }
 
 Qt::ItemFlags TableModel::flags(const QModelIndex& index) const {
@@ -48,37 +59,103 @@ Qt::ItemFlags TableModel::flags(const QModelIndex& index) const {
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
-void TableModel::syncRows() {
-    const int stored = static_cast<int>(table_.recordCount());
-    if (stored <= rows_) {
-        return;
+int TableModel::currentRow() const {
+    if (table_ == nullptr || static_cast<int>(table_->recNo()) >= rows_) {
+        return -1;
     }
-    beginInsertRows({}, rows_, stored - 1);
-    rows_ = stored;
-    endInsertRows();
+    return static_cast<int>(table_->recNo());
 }
 
 void TableModel::setCurrentRow(int row) {
-    const int previous = static_cast<int>(table_.recNo());
-    table_.moveTo(static_cast<std::size_t>(row));
-    if (previous < rows_) {
-        emit headerDataChanged(Qt::Vertical, previous, previous);
+    // While a row goes the views move their current row; the table decides.
+    if (table_ != nullptr && !removing_ && row >= 0 && row < rows_) {
+        table_->moveTo(static_cast<std::size_t>(row));
     }
-    emit headerDataChanged(Qt::Vertical, row, row);
 }
 
 void TableModel::deleteCurrentRecord() {
-    const int row = static_cast<int>(table_.recNo());
-    if (row >= rows_) {
-        return;
+    if (table_ != nullptr) {
+        showAppended();
+        table_->deleteCurrent();
     }
-    beginRemoveRows({}, row, row);
-    // The views move their current row away while the row goes, and with
-    // it the cursor: point it back at the record being deleted.
-    table_.moveTo(static_cast<std::size_t>(row));
-    table_.deleteCurrent();
+}
+
+void TableModel::recordAppended(std::size_t) {
+    // One view update per stored record would cost more than the parse.
+    if (!batchQueued_) {
+        batchQueued_ = true;
+        QMetaObject::invokeMethod(
+            this, [this] { showAppended(); }, Qt::QueuedConnection);
+    }
+}
+
+void TableModel::showAppended() {
+    batchQueued_ = false;
+    const int stored = table_ != nullptr ? static_cast<int>(table_->recordCount()) : 0;
+    if (stored > rows_) {
+        beginInsertRows({}, rows_, stored - 1);
+        rows_ = stored;
+        endInsertRows();
+        showCursor();
+    }
+}
+
+void TableModel::recordAboutToBeRemoved(std::size_t row) {
+    showAppended();
+    removing_ = true;
+    beginRemoveRows({}, static_cast<int>(row), static_cast<int>(row));
+}
+
+void TableModel::recordRemoved(std::size_t) {
     --rows_;
     endRemoveRows();
+    removing_ = false;
+}
+
+void TableModel::aboutToBeEmptied() {
+    beginResetModel();
+}
+
+void TableModel::emptied() {
+    rows_ = 0;
+    marked_ = -1;
+    endResetModel();
+}
+
+void TableModel::fieldChanged(std::size_t field) {
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
+        if (columns_[c].field == field && rows_ > 0) {
+            const int column = static_cast<int>(c);
+            emit dataChanged(index(0, column), index(rows_ - 1, column));
+        }
+    }
+}
+
+// A record the cursor was put on is shown at once, with those stored before it.
+void TableModel::cursorMoved(std::size_t, std::size_t) {
+    showAppended();
+    showCursor();
+}
+
+void TableModel::showCursor() {
+    const int row = currentRow();
+    if (row != marked_) {
+        for (const int changed : {marked_, row}) {
+            if (changed >= 0 && changed < rows_) {
+                emit headerDataChanged(Qt::Vertical, changed, changed);
+            }
+        }
+        marked_ = row;
+    }
+    emit currentRowMoved(row);
+}
+
+void TableModel::tableDestroyed() {
+    beginResetModel();
+    table_ = nullptr;
+    rows_ = 0;
+    marked_ = -1;
+    endResetModel();
 }
 
 } // namespace vezu

@@ -42,15 +42,16 @@ WeighingGrid::WeighingGrid(TableModel& model, UserInteraction& ui, QWidget* pare
                     model_.setCurrentRow(current.row());
                 }
             });
-    // As in the table, the first record is current from the start.
-    connect(&model_, &QAbstractItemModel::rowsInserted, this, [this] { showCursor(); });
-    showCursor();
+    connect(&model_, &TableModel::currentRowMoved, this, [this](int row) { showRow(row); });
+    showRow(model_.currentRow());
 }
 
-void WeighingGrid::showCursor() {
-    if (!currentIndex().isValid() && model_.rowCount() > 0) {
-        selectionModel()->setCurrentIndex(model_.index(0, 0), QItemSelectionModel::NoUpdate);
+void WeighingGrid::showRow(int row) {
+    if (row < 0 || row == currentIndex().row()) {
+        return;
     }
+    const int column = std::max(currentIndex().column(), 0);
+    selectionModel()->setCurrentIndex(model_.index(row, column), QItemSelectionModel::NoUpdate);
 }
 
 void WeighingGrid::keyPressEvent(QKeyEvent* event) {
@@ -62,11 +63,9 @@ void WeighingGrid::keyPressEvent(QKeyEvent* event) {
 }
 
 void WeighingGrid::deleteRecord() {
-    const QModelIndex current = currentIndex();
-    if (!current.isValid() || !ui_.confirm(QString::fromUtf8(kDeleteRecordQuestion))) {
+    if (model_.currentRow() < 0 || !ui_.confirm(QString::fromUtf8(kDeleteRecordQuestion))) {
         return;
     }
-    model_.setCurrentRow(current.row());
     model_.deleteCurrentRecord();
 }
 

@@ -10,17 +10,16 @@ class UserInteraction;
 
 // The grid of a listing page: titles, a row indicator, widenable columns,
 // no editing; Ctrl+Delete deletes the current record after "Delete record?".
+// Its current row is the table's current record, both ways.
 class WeighingGrid : public QTableView {
 public:
     WeighingGrid(TableModel& model, UserInteraction& ui, QWidget* parent);
-
-    TableModel& tableModel() { return model_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void showCursor();
+    void showRow(int row);
     void deleteRecord();
 
     TableModel& model_;

@@ -27,14 +27,14 @@ void printSummary(const WeighingStore& store, Model model) {
     if (model == Model::Kr10) {
         records = store.CDS1().recordCount();
     } else {
-        lots = store.C;
-        for (std::int32_t n = 1; n <= store.C; ++n) {
+        lots = store.C();
+        for (std::int32_t n = 1; n <= store.C(); ++n) {
             records += store.lot(n).recordCount();
         }
     }
-    std::cout << "S1=" << store.S1 << "\nS2=" << store.S2 << "\nS3=" << store.S3 << "\nS4=" << store.S4
-              << "\nS5=" << store.S5 << "\nS6=" << store.S6 << "\nlots=" << lots << "\nrecords=" << records
-              << "\n";
+    std::cout << "S1=" << store.S1() << "\nS2=" << store.S2() << "\nS3=" << store.S3()
+              << "\nS4=" << store.S4() << "\nS5=" << store.S5() << "\nS6=" << store.S6()
+              << "\nlots=" << lots << "\nrecords=" << records << "\n";
 }
 
 int run(const ConvertOptions& options) {

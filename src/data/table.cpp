@@ -30,56 +30,15 @@ std::size_t utf8PrefixLength(std::string_view text, std::size_t limit) {
 
 // Text is kept as references into one byte arena per table; a value equal to
 // the row before shares its bytes, so values repeated down a column (the lot
-// summary of every animal) cost one reference per row.
+// summary of every animal) cost one reference per row. Columns grow with
+// their records: a table of one record holds one record's worth.
 struct Table::Column {
-    struct TextRef {
-        std::uint32_t offset = 0;
-        std::uint32_t length = kNullLength;
-    };
-
     FieldType type;
     std::vector<TextRef> texts;
     std::vector<std::int64_t> numbers;
     std::vector<bool> nulls;
 
     explicit Column(FieldType t) : type(t) {}
-
-    // Room for a typical lot at once: growing row by row costs more in the
-    // allocator than the copying.
-    void reserveFirstRows() {
-        constexpr std::size_t kFirstRows = 512;
-        if (type == FieldType::Text) {
-            texts.reserve(kFirstRows);
-        } else {
-            numbers.reserve(kFirstRows);
-            nulls.reserve(kFirstRows);
-        }
-    }
-
-    void pushText(std::string& arena, std::string_view value, bool isNull) {
-        if (isNull) {
-            texts.push_back({});
-            return;
-        }
-        if (!texts.empty()) {
-            const TextRef& last = texts.back();
-            if (last.length == value.size() &&
-                std::string_view(arena).substr(last.offset, last.length) == value) {
-                texts.push_back(last);
-                return;
-            }
-        }
-        if (arena.size() + value.size() >= kNullLength) {
-            throw Error("Table text storage is full");
-        }
-        texts.push_back({static_cast<std::uint32_t>(arena.size()), static_cast<std::uint32_t>(value.size())});
-        arena.append(value);
-    }
-
-    void pushNumber(std::int64_t value, bool isNull) {
-        numbers.push_back(value);
-        nulls.push_back(isNull);
-    }
 
     void erase(std::size_t row) {
         if (type == FieldType::Text) {
@@ -97,29 +56,72 @@ struct Table::Column {
     }
 };
 
-// The record between append() and post(); reused so appends do not allocate.
-struct Table::Pending {
-    std::vector<std::uint8_t> set;
-    std::vector<std::string> texts;
-    std::vector<std::int64_t> numbers;
-
-    explicit Pending(std::size_t fields) : set(fields), texts(fields), numbers(fields) {}
+// One field of the record between append() and post(). Its text bytes are
+// already at the end of the arena; cancel() drops them again.
+struct Table::PendingValue {
+    std::int64_t number = 0;
+    TextRef text;
+    bool set = false;
 };
 
 Table::Table(std::string objectName, std::vector<FieldDef> fields)
+    : Table(std::move(objectName),
+            std::make_shared<const std::vector<FieldDef>>(std::move(fields))) {}
+
+Table::Table(std::string objectName, Schema fields)
     : objectName_(std::move(objectName)), fields_(std::move(fields)) {
-    for (const FieldDef& f : fields_) {
-        columns_.push_back(std::make_unique<Column>(f.type));
+    columns_.reserve(fields_->size());
+    for (const FieldDef& f : *fields_) {
+        columns_.emplace_back(f.type);
         hasAutoInc_ = hasAutoInc_ || f.type == FieldType::AutoInc;
     }
-    pending_ = std::make_unique<Pending>(fields_.size());
+    pending_.resize(fields_->size());
 }
 
-Table::~Table() = default;
+Table::~Table() {
+    notify([](TableListener& l) { l.tableDestroyed(); });
+}
+
+template <typename Call> void Table::notify(Call call) {
+    if (listeners_.empty()) {
+        return;
+    }
+    struct Depth {
+        Table& table;
+        explicit Depth(Table& t) : table(t) { ++table.notifying_; }
+        ~Depth() {
+            if (--table.notifying_ == 0) {
+                std::erase(table.listeners_, nullptr);
+            }
+        }
+    } depth(*this);
+    // By index: a listener may add or remove listeners meanwhile.
+    for (std::size_t i = 0; i < listeners_.size(); ++i) {
+        if (listeners_[i] != nullptr) {
+            call(*listeners_[i]);
+        }
+    }
+}
+
+void Table::addListener(TableListener& listener) {
+    listeners_.push_back(&listener);
+}
+
+void Table::removeListener(TableListener& listener) {
+    const auto found = std::find(listeners_.begin(), listeners_.end(), &listener);
+    if (found == listeners_.end()) {
+        return;
+    }
+    if (notifying_ > 0) {
+        *found = nullptr;
+    } else {
+        listeners_.erase(found);
+    }
+}
 
 std::optional<std::size_t> Table::findField(std::string_view name) const {
-    for (std::size_t i = 0; i < fields_.size(); ++i) {
-        if (fields_[i].name == name) {
+    for (std::size_t i = 0; i < fields_->size(); ++i) {
+        if ((*fields_)[i].name == name) {
             return i;
         }
     }
@@ -133,12 +135,13 @@ std::size_t Table::fieldIndex(std::string_view name) const {
     throw Error(formatMessage("Field '%s' not found", name));
 }
 
-Table::Column& Table::column(std::size_t fieldIndex) { return *columns_.at(fieldIndex); }
-const Table::Column& Table::column(std::size_t fieldIndex) const { return *columns_.at(fieldIndex); }
-
 void Table::append() {
+    if (pendingActive_) {
+        arena_.resize(pendingArenaMark_);
+    }
     pendingActive_ = true;
-    std::fill(pending_->set.begin(), pending_->set.end(), 0);
+    pendingArenaMark_ = arena_.size();
+    std::fill(pending_.begin(), pending_.end(), PendingValue{});
 }
 
 void Table::requirePending(std::size_t fieldIndex, FieldType expected) const {
@@ -147,54 +150,70 @@ void Table::requirePending(std::size_t fieldIndex, FieldType expected) const {
     }
     const FieldType actual = field(fieldIndex).type;
     const bool numeric = expected != FieldType::Text;
-    if ((actual == FieldType::Text) == numeric || (numeric && actual != expected &&
-                                                    !(expected == FieldType::Integer && actual == FieldType::AutoInc))) {
+    if ((actual == FieldType::Text) == numeric ||
+        (numeric && actual != expected &&
+         !(expected == FieldType::Integer && actual == FieldType::AutoInc))) {
         throw Error(formatMessage("Field '%s' has another type", field(fieldIndex).name));
     }
 }
 
+Table::TextRef Table::storeText(std::size_t fieldIndex, std::string_view utf8) {
+    const auto size = static_cast<std::size_t>(field(fieldIndex).size);
+    const std::string_view value = utf8.substr(0, utf8PrefixLength(utf8, size));
+    const std::vector<TextRef>& stored = columns_[fieldIndex].texts;
+    if (!stored.empty()) {
+        const TextRef& last = stored.back();
+        if (last.length == value.size() &&
+            std::string_view(arena_).substr(last.offset, last.length) == value) {
+            return last;
+        }
+    }
+    if (arena_.size() + value.size() >= kNullLength) {
+        throw Error("Table text storage is full");
+    }
+    const TextRef ref{static_cast<std::uint32_t>(arena_.size()),
+                      static_cast<std::uint32_t>(value.size())};
+    arena_.append(value);
+    return ref;
+}
+
 void Table::setText(std::size_t fieldIndex, std::string_view utf8) {
     requirePending(fieldIndex, FieldType::Text);
-    const auto size = static_cast<std::size_t>(fields_[fieldIndex].size);
-    pending_->texts[fieldIndex].assign(utf8.substr(0, utf8PrefixLength(utf8, size)));
-    pending_->set[fieldIndex] = true;
+    pending_[fieldIndex].text = storeText(fieldIndex, utf8);
+    pending_[fieldIndex].set = true;
 }
 
 void Table::setInteger(std::size_t fieldIndex, std::int32_t value) {
     requirePending(fieldIndex, FieldType::Integer);
-    pending_->numbers[fieldIndex] = value;
-    pending_->set[fieldIndex] = true;
+    pending_[fieldIndex].number = value;
+    pending_[fieldIndex].set = true;
 }
 
 void Table::setCurrency(std::size_t fieldIndex, Currency value) {
     requirePending(fieldIndex, FieldType::Currency);
-    pending_->numbers[fieldIndex] = value.tenThousandths;
-    pending_->set[fieldIndex] = true;
+    pending_[fieldIndex].number = value.tenThousandths;
+    pending_[fieldIndex].set = true;
 }
 
 void Table::post() {
     if (!pendingActive_) {
         throw Error("Dataset not in edit or insert mode");
     }
-    if (rowCount_ == 0) {
-        arena_.reserve(8192);
-        for (auto& c : columns_) {
-            c->reserveFirstRows();
-        }
-    }
-    for (std::size_t i = 0; i < fields_.size(); ++i) {
-        Column& c = *columns_[i];
-        const bool isSet = pending_->set[i];
-        switch (fields_[i].type) {
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        Column& c = columns_[i];
+        const PendingValue& value = pending_[i];
+        switch (c.type) {
         case FieldType::Text:
-            c.pushText(arena_, pending_->texts[i], !isSet);
+            c.texts.push_back(value.set ? value.text : TextRef{0, kNullLength});
             break;
         case FieldType::AutoInc:
-            c.pushNumber(nextAutoInc_, false);
+            c.numbers.push_back(nextAutoInc_);
+            c.nulls.push_back(false);
             break;
         case FieldType::Integer:
         case FieldType::Currency:
-            c.pushNumber(pending_->numbers[i], !isSet);
+            c.numbers.push_back(value.number);
+            c.nulls.push_back(!value.set);
             break;
         }
     }
@@ -202,13 +221,46 @@ void Table::post() {
         ++nextAutoInc_;
     }
     pendingActive_ = false;
-    cursor_ = rowCount_++;
+    const std::size_t row = rowCount_++;
+    cursor_ = row;
+    notify([row](TableListener& l) { l.recordAppended(row); });
 }
 
-void Table::cancel() { pendingActive_ = false; }
+void Table::cancel() {
+    if (pendingActive_) {
+        arena_.resize(pendingArenaMark_);
+    }
+    pendingActive_ = false;
+}
+
+void Table::reserve(std::size_t records) {
+    for (Column& c : columns_) {
+        if (c.type == FieldType::Text) {
+            c.texts.reserve(records);
+        } else {
+            c.numbers.reserve(records);
+            c.nulls.reserve(records);
+        }
+    }
+}
+
+void Table::fillText(std::size_t fieldIndex, std::string_view utf8) {
+    if (field(fieldIndex).type != FieldType::Text) {
+        throw Error(formatMessage("Field '%s' has another type", field(fieldIndex).name));
+    }
+    if (rowCount_ == 0) {
+        return;
+    }
+    std::vector<TextRef>& texts = columns_[fieldIndex].texts;
+    const TextRef shared = storeText(fieldIndex, utf8);
+    std::fill(texts.begin(), texts.end(), shared);
+    // A pending record's bytes lie below the shared value now; keep both.
+    pendingArenaMark_ = arena_.size();
+    notify([fieldIndex](TableListener& l) { l.fieldChanged(fieldIndex); });
+}
 
 bool Table::isNull(std::size_t row, std::size_t fieldIndex) const {
-    const Column& c = column(fieldIndex);
+    const Column& c = columns_.at(fieldIndex);
     if (c.type == FieldType::Text) {
         return c.texts.at(row).length == kNullLength;
     }
@@ -216,9 +268,9 @@ bool Table::isNull(std::size_t row, std::size_t fieldIndex) const {
 }
 
 std::string_view Table::text(std::size_t row, std::size_t fieldIndex) const {
-    const Column& c = column(fieldIndex);
+    const Column& c = columns_.at(fieldIndex);
     if (c.type != FieldType::Text) {
-        throw Error(formatMessage("Field '%s' is not a text field", fields_[fieldIndex].name));
+        throw Error(formatMessage("Field '%s' is not a text field", field(fieldIndex).name));
     }
     const auto& ref = c.texts.at(row);
     if (ref.length == kNullLength) {
@@ -228,24 +280,24 @@ std::string_view Table::text(std::size_t row, std::size_t fieldIndex) const {
 }
 
 std::int32_t Table::integer(std::size_t row, std::size_t fieldIndex) const {
-    const Column& c = column(fieldIndex);
+    const Column& c = columns_.at(fieldIndex);
     if (c.type != FieldType::Integer && c.type != FieldType::AutoInc) {
-        throw Error(formatMessage("Field '%s' is not an integer field", fields_[fieldIndex].name));
+        throw Error(formatMessage("Field '%s' is not an integer field", field(fieldIndex).name));
     }
     return static_cast<std::int32_t>(c.numbers.at(row));
 }
 
 Currency Table::currency(std::size_t row, std::size_t fieldIndex) const {
-    const Column& c = column(fieldIndex);
+    const Column& c = columns_.at(fieldIndex);
     if (c.type != FieldType::Currency) {
-        throw Error(formatMessage("Field '%s' is not a currency field", fields_[fieldIndex].name));
+        throw Error(formatMessage("Field '%s' is not a currency field", field(fieldIndex).name));
     }
     return Currency{c.numbers.at(row)};
 }
 
 void Table::appendValueText(std::string& out, std::size_t row, std::size_t fieldIndex,
                             const FormatSettings& fs) const {
-    const Column& c = column(fieldIndex);
+    const Column& c = columns_.at(fieldIndex);
     switch (c.type) {
     case FieldType::Text: {
         const auto& ref = c.texts[row];
@@ -270,51 +322,71 @@ void Table::appendValueText(std::string& out, std::size_t row, std::size_t field
     }
 }
 
-std::string Table::valueText(std::size_t row, std::size_t fieldIndex, const FormatSettings& fs) const {
+std::string Table::valueText(std::size_t row, std::size_t fieldIndex,
+                             const FormatSettings& fs) const {
     std::string out;
     appendValueText(out, row, fieldIndex, fs);
     return out;
 }
 
-void Table::first() { cursor_ = 0; }
-
-void Table::next() {
-    if (cursor_ < rowCount_) {
-        ++cursor_;
-    }
+void Table::setCursor(std::size_t row) {
+    const std::size_t previous = cursor_;
+    cursor_ = std::min(row, rowCount_);
+    notify([previous, this](TableListener& l) { l.cursorMoved(previous, cursor_); });
 }
 
-void Table::moveTo(std::size_t row) { cursor_ = row < rowCount_ ? row : rowCount_; }
+void Table::first() {
+    setCursor(0);
+}
+
+void Table::next() {
+    setCursor(cursor_ + 1);
+}
+
+void Table::last() {
+    setCursor(rowCount_ > 0 ? rowCount_ - 1 : 0);
+}
+
+void Table::moveTo(std::size_t row) {
+    setCursor(row);
+}
 
 void Table::deleteCurrent() {
     if (cursor_ >= rowCount_) {
         return;
     }
+    const std::size_t row = cursor_;
+    notify([row](TableListener& l) { l.recordAboutToBeRemoved(row); });
     for (auto& c : columns_) {
-        c->erase(cursor_);
+        c.erase(row);
     }
     --rowCount_;
-    if (cursor_ >= rowCount_ && rowCount_ > 0) {
-        cursor_ = rowCount_ - 1;
-    }
+    // The next record becomes current, whatever a listener did meanwhile.
+    cursor_ = rowCount_ == 0 ? 0 : std::min(row, rowCount_ - 1);
+    notify([row](TableListener& l) { l.recordRemoved(row); });
+    // Another record stands at the cursor now, even when its position is the same.
+    notify([row, this](TableListener& l) { l.cursorMoved(row, cursor_); });
 }
 
 void Table::empty() {
+    notify([](TableListener& l) { l.aboutToBeEmptied(); });
     for (auto& c : columns_) {
-        c->clear();
+        c.clear();
     }
     arena_ = {};
     rowCount_ = 0;
     cursor_ = 0;
     pendingActive_ = false;
+    pendingArenaMark_ = 0;
     open_ = true;
+    notify([](TableListener& l) { l.emptied(); });
 }
 
 std::size_t Table::memoryUsage() const {
     std::size_t bytes = arena_.capacity();
     for (const auto& c : columns_) {
-        bytes += c->texts.capacity() * sizeof(Column::TextRef) +
-                 c->numbers.capacity() * sizeof(std::int64_t) + c->nulls.capacity() / 8;
+        bytes += c.texts.capacity() * sizeof(TextRef) +
+                 c.numbers.capacity() * sizeof(std::int64_t) + c.nulls.capacity() / 8;
     }
     return bytes;
 }

@@ -40,7 +40,8 @@ public:
         }
         buffer_.push_back('"');
         std::size_t start = 0;
-        for (auto quote = utf8.find('"'); quote != std::string_view::npos; quote = utf8.find('"', start)) {
+        for (auto quote = utf8.find('"'); quote != std::string_view::npos;
+             quote = utf8.find('"', start)) {
             text(utf8.substr(start, quote + 1 - start));
             buffer_.push_back('"');
             start = quote + 1;
@@ -51,7 +52,8 @@ public:
 
     // A field's value text, written in place: most values are plain ASCII
     // and need neither conversion nor quotes.
-    void field(const Table& table, std::size_t row, std::size_t fieldIndex, const FormatSettings& fs) {
+    void field(const Table& table, std::size_t row, std::size_t fieldIndex,
+               const FormatSettings& fs) {
         const std::size_t start = buffer_.size();
         table.appendValueText(buffer_, row, fieldIndex, fs);
         unsigned char needsWork = 0;
@@ -94,25 +96,21 @@ private:
     std::string buffer_;
 };
 
-void writeRecords(CsvOutput& out, Table& table, const FormatSettings& fs) {
-    for (table.first(); !table.eof(); table.next()) {
+void writeRecords(CsvOutput& out, const Table& table, const FormatSettings& fs) {
+    for (std::size_t row = 0; row < table.recordCount(); ++row) {
         for (std::size_t f = 0; f < table.fieldCount(); ++f) {
             if (f > 0) {
                 out.separator();
             }
-            out.field(table, table.recNo(), f, fs);
+            out.field(table, row, f, fs);
         }
         out.endLine();
-    }
-    // Walking the table leaves its last record current.
-    if (table.recordCount() > 0) {
-        table.moveTo(table.recordCount() - 1);
     }
 }
 
 } // namespace
 
-void writeKr10Csv(Table& CDS1, const std::string& path, const FormatSettings& fs) {
+void writeKr10Csv(const Table& CDS1, const std::string& path, const FormatSettings& fs) {
     CsvOutput out(path);
     const std::size_t named = std::min<std::size_t>(3, CDS1.fieldCount());
     for (std::size_t f = 0; f < named; ++f) {
@@ -126,11 +124,11 @@ void writeKr10Csv(Table& CDS1, const std::string& path, const FormatSettings& fs
     out.commit();
 }
 
-void writeKr20Csv(WeighingStore& store, const std::string& path, const FormatSettings& fs) {
+void writeKr20Csv(const WeighingStore& store, const std::string& path, const FormatSettings& fs) {
     CsvOutput out(path);
     out.text(kKr20CsvHeader);
     out.endLine();
-    for (std::int32_t n = 1; n <= store.C; ++n) {
+    for (std::int32_t n = 1; n <= store.C(); ++n) {
         writeRecords(out, store.lot(n), fs);
     }
     out.commit();

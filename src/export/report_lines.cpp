@@ -5,8 +5,9 @@
 namespace vezu {
 
 ReportLines kr10ReportLines(const WeighingStore& store) {
-    return {"ARQUIVO: " + store.S1 + "     DATA: " + store.S2 + "     HORA: " + store.S3,
-            "QUANTIDADE: " + store.S4 + "     PESO BRUTO: " + store.S5 + "     PESO MÉDIO: " + store.S6};
+    return {"ARQUIVO: " + store.S1() + "     DATA: " + store.S2() + "     HORA: " + store.S3(),
+            "QUANTIDADE: " + store.S4() + "     PESO BRUTO: " + store.S5() +
+                "     PESO MÉDIO: " + store.S6()};
 }
 
 ReportLines kr20ReportLines(const Table& lot, ReportOutput output, const FormatSettings& fs) {
@@ -20,7 +21,9 @@ ReportLines kr20ReportLines(const Table& lot, ReportOutput output, const FormatS
                 "     PESO BRUTO: " + field(kr20::BRUTO)};
 }
 
-std::string kr10PdfName(const WeighingStore& store) { return "Pesagem_" + store.S1; }
+std::string kr10PdfName(const WeighingStore& store) {
+    return "Pesagem_" + store.S1();
+}
 
 std::string kr20PdfName(const std::string& shortDate) { return "Pesagem_" + BuscaTroca(shortDate, U'/', "_"); }
 

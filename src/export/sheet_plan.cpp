@@ -91,18 +91,19 @@ std::string kr20SheetName(SheetNames& names, const Table& lot, std::int32_t n) {
 
 SheetPlan kr10SheetPlan(const WeighingStore& store, const FormatSettings& fs) {
     SheetPlan plan;
-    plan.caption = concat("Arquivo: ", store.S1);
-    plan.suggestedFileName = concat("Pesagem_", store.S1);
+    plan.caption = concat("Arquivo: ", store.S1());
+    plan.suggestedFileName = concat("Pesagem_", store.S1());
 
     PlannedSheet& sheet = plan.sheets.emplace_back();
-    sheet.name = SheetNames().claim(concat("LOTE ", store.S1));
+    sheet.name = SheetNames().claim(concat("LOTE ", store.S1()));
     sheet.password = std::string(kKr10SheetPassword);
 
     const Table& CDS1 = store.CDS1();
     sheet.cells.reserve(8 + CDS1.recordCount() * 2);
     const std::pair<std::string_view, const std::string&> summary[] = {
-        {"Arquivo : ", store.S1},    {"Data : ", store.S2},       {"Hora : ", store.S3},
-        {"Quantidade : ", store.S4}, {"Peso Bruto : ", store.S5}, {"Peso Médio : ", store.S6}};
+        {"Arquivo : ", store.S1()},    {"Data : ", store.S2()},
+        {"Hora : ", store.S3()},       {"Quantidade : ", store.S4()},
+        {"Peso Bruto : ", store.S5()}, {"Peso Médio : ", store.S6()}};
     for (std::uint32_t r = 0; r < 6; ++r) {
         sheet.cells.push_back(textCell(r + 1, 1, concat(summary[r].first, summary[r].second)));
     }
@@ -127,8 +128,8 @@ SheetPlan kr20SheetPlan(const WeighingStore& store, const FormatSettings& fs,
     plan.numberFormats.emplace_back(kMoneyFormat);
 
     SheetNames names;
-    plan.sheets.reserve(static_cast<std::size_t>(std::max(store.C, 0)));
-    for (std::int32_t n = 1; n <= store.C; ++n) {
+    plan.sheets.reserve(static_cast<std::size_t>(std::max(store.C(), 0)));
+    for (std::int32_t n = 1; n <= store.C(); ++n) {
         const Table& lot = store.lot(n);
         PlannedSheet& sheet = plan.sheets.emplace_back(kr20Sheet(lot, fs));
         sheet.name = kr20SheetName(names, lot, n);

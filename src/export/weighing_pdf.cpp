@@ -38,13 +38,13 @@ void writeKr20Pdf(WeighingStore& store, std::int32_t lot, const std::optional<st
     if (!store.hasKr20Data()) {
         return;
     }
-    if (lot < 1 || lot > store.C) {
-        throw Error("There is no lot " + std::to_string(lot) + " (lots 1 to " + std::to_string(store.C) + ")");
+    if (lot < 1 || lot > store.C()) {
+        throw Error("There is no lot " + std::to_string(lot) + " (lots 1 to " +
+                    std::to_string(store.C()) + ")");
     }
     WeighingReports reports;
     reports.setFormatSettings(fs);
     Table& table = store.lot(lot);
-    table.first();
     const std::string dataFile = dataFolder + std::string(kKr20LayoutFile);
     std::error_code ignored;
     if (layoutFile) {

@@ -9,8 +9,9 @@
 namespace vezu {
 
 inline constexpr std::string_view kInvalidListing = "Arquivo inválido !";
+inline constexpr std::string_view kFloatOverflow = "Floating point overflow";
 
-// Reads a KR-10 listing into CDS1 and S1..S6. Throws the program's or the
+// Reads a KR-10 listing into CDS1 and S1..S6 (empty at the start). Throws the program's or the
 // run-time's error; records stored before a failing line stay.
 void parseKr10Listing(const std::string& path, WeighingStore& store, const FormatSettings& fs,
                       ListingObserver& observer);

@@ -6,9 +6,10 @@
 #include "base/cp1252.hpp"
 #include "base/error.hpp"
 #include "base/text.hpp"
+#include "data/store_writer.hpp"
 #include "import/kr10_parser.hpp"
-#include "import/listing_fields.hpp"
 #include "import/line_reader.hpp"
+#include "import/listing_fields.hpp"
 
 namespace vezu {
 namespace {
@@ -50,45 +51,75 @@ Currency readValue(std::string_view field) {
 
 class Kr20Reader {
 public:
-    Kr20Reader(WeighingStore& store, ListingObserver& observer) : store_(store), observer_(observer) {}
+    Kr20Reader(WeighingStore& store, ListingObserver& observer)
+        : store_(store), writer_(store), observer_(observer) {}
 
     void read(std::string_view line) {
         switch (kindOf(line)) {
-        case LineKind::Lot: readLot(line); break;
-        case LineKind::Summary: readSummary(line); break;
-        case LineKind::Animal: readAnimal(line); break;
-        case LineKind::Skipped: break;
+        case LineKind::Lot:
+            readLot(line);
+            break;
+        case LineKind::Summary:
+            readSummary(line);
+            break;
+        case LineKind::Animal:
+            readAnimal(line);
+            break;
+        case LineKind::Skipped:
+            break;
+        }
+    }
+
+    // Each lot shows its first record as the current one.
+    void showFirstRecords() {
+        for (std::int32_t n = 1; n <= store_.C(); ++n) {
+            store_.lot(n).first();
         }
     }
 
 private:
     void requireLot() const {
         // A row or summary before any lot line has no lot to go to.
-        if (store_.C == 0) {
+        if (store_.C() == 0) {
             throw Error(std::string(kInvalidListing));
         }
     }
 
     void readLot(std::string_view line) {
-        store_.S1 = cp1252ToUtf8(trim(slice(line, 8, 17)));
-        store_.S2 = cp1252ToUtf8(slice(line, 30, 37));
-        store_.S3 = cp1252ToUtf8(slice(line, 55, 59));
-        store_.addLot();
-        observer_.kr20LotCreated(store_.C);
+        writer_.S1() = cp1252ToUtf8(trim(slice(line, 8, 17)));
+        writer_.S2() = cp1252ToUtf8(slice(line, 30, 37));
+        writer_.S3() = cp1252ToUtf8(slice(line, 55, 59));
+        // Until its own summary line the lot has no summary.
+        for (std::string& s : lotSummary_) {
+            s.clear();
+        }
+        const std::size_t previousRows = store_.C() > 0 ? store_.lot(store_.C()).recordCount() : 0;
+        // Lots of a listing tend to be alike: room for as many rows as the last one.
+        writer_.addLot().reserve(previousRows);
+        observer_.kr20LotCreated(store_.C());
     }
 
+    // The lot's rows, those read before as well, carry this summary: a summary
+    // line after its rows is the lot's own, not the next lot's.
     void readSummary(std::string_view line) {
         requireLot();
-        store_.S4 = cp1252ToUtf8(trim(slice(line, 7, 10)));
-        store_.S5 = cp1252ToUtf8(trim(slice(line, 30, 37)));
-        store_.S6 = cp1252ToUtf8(trim(slice(line, 53, 60)));
-        observer_.kr20SummaryRead(store_.C);
+        writer_.S4() = cp1252ToUtf8(trim(slice(line, 7, 10)));
+        writer_.S5() = cp1252ToUtf8(trim(slice(line, 30, 37)));
+        writer_.S6() = cp1252ToUtf8(trim(slice(line, 53, 60)));
+        lotSummary_[0] = writer_.S4();
+        lotSummary_[1] = writer_.S5();
+        lotSummary_[2] = writer_.S6();
+        Table& table = store_.lot(store_.C());
+        table.fillText(kr20::QUANTIDADE, lotSummary_[0]);
+        table.fillText(kr20::MEDIO, lotSummary_[1]);
+        table.fillText(kr20::BRUTO, lotSummary_[2]);
+        observer_.kr20SummaryRead(store_.C());
     }
 
     void readAnimal(std::string_view line) {
         requireLot();
-        store_.B = true;
-        Table& table = store_.lot(store_.C);
+        writer_.markRowsLoaded();
+        Table& table = store_.lot(store_.C());
         table.open();
         const std::int32_t weight = readListingInteger(slice(line, 30, 34));
         const std::int32_t gain = readListingInteger(slice(line, 60, 64));
@@ -101,12 +132,12 @@ private:
         setText(table, kr20::CC2, slice(line, 47, 51));
         setText(table, kr20::CC3, slice(line, 54, 58));
         setText(table, kr20::ID, slice(line, 4, 19));
-        table.setText(kr20::ARQUIVO, store_.S1);
-        table.setText(kr20::DATA, store_.S2);
-        table.setText(kr20::HORA, store_.S3);
-        table.setText(kr20::QUANTIDADE, store_.S4);
-        table.setText(kr20::MEDIO, store_.S5);
-        table.setText(kr20::BRUTO, store_.S6);
+        table.setText(kr20::ARQUIVO, store_.S1());
+        table.setText(kr20::DATA, store_.S2());
+        table.setText(kr20::HORA, store_.S3());
+        table.setText(kr20::QUANTIDADE, lotSummary_[0]);
+        table.setText(kr20::MEDIO, lotSummary_[1]);
+        table.setText(kr20::BRUTO, lotSummary_[2]);
         table.post();
     }
 
@@ -117,8 +148,11 @@ private:
     }
 
     WeighingStore& store_;
+    StoreWriter writer_;
     ListingObserver& observer_;
     std::string scratch_;
+    // QUANTIDADE, MEDIO, BRUTO of the lot being read.
+    std::string lotSummary_[3];
 };
 
 } // namespace
@@ -126,8 +160,12 @@ private:
 void parseKr20Listing(const std::string& path, WeighingStore& store, ListingObserver& observer) {
     LineReader reader(path);
     observer.progressRange(std::max<std::int64_t>(reader.countLines() - 1, 0));
-    store.C = 0;
-    store.ArrayCDS.resize(1);
+    // Lots of a listing without rows may still be there: they go, announced,
+    // and the lots count from 1 again.
+    if (store.C() > 0) {
+        store.discardKr20();
+    }
+    StoreWriter(store).clearSummary();
 
     Kr20Reader kr20(store, observer);
     std::string_view line;
@@ -136,17 +174,24 @@ void parseKr20Listing(const std::string& path, WeighingStore& store, ListingObse
         if (!reader.next(line)) {
             break;
         }
-        kr20.read(line);
+        try {
+            kr20.read(line);
+        } catch (...) {
+            kr20.showFirstRecords();
+            throw;
+        }
         observer.progressStep();
     }
-    ++store.Contador;
+    kr20.showFirstRecords();
+    StoreWriter(store).countListing();
     observer.beep();
     observer.progressReset();
 }
 
 std::string lotSummaryText(const WeighingStore& store) {
-    return "ARQUIVO: " + store.S1 + "     DATA: " + store.S2 + "     HORA: " + store.S3 +
-           "     QUANTIDADE: " + store.S4 + "     PESO MÉDIO: " + store.S5 + "     PESO BRUTO: " + store.S6;
+    return "ARQUIVO: " + store.S1() + "     DATA: " + store.S2() + "     HORA: " + store.S3() +
+           "     QUANTIDADE: " + store.S4() + "     PESO MÉDIO: " + store.S5() +
+           "     PESO BRUTO: " + store.S6();
 }
 
 } // namespace vezu

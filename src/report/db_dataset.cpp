@@ -5,12 +5,6 @@
 
 namespace vezu {
 
-void DBDataset::leaveOnLastRecord() {
-    if (table_->recordCount() > 0) {
-        table_->moveTo(table_->recordCount() - 1);
-    }
-}
-
 std::optional<std::size_t> DBDataset::findField(std::string_view name) const {
     for (std::size_t i = 0; i < table_->fieldCount(); ++i) {
         if (equalsIgnoringCase(table_->field(i).name, name)) {
@@ -21,13 +15,13 @@ std::optional<std::size_t> DBDataset::findField(std::string_view name) const {
 }
 
 std::string DBDataset::displayText(std::size_t field, const FormatSettings& fs) const {
-    if (table_->eof() || table_->isNull(table_->recNo(), field)) {
+    if (eof() || table_->isNull(row_, field)) {
         return {};
     }
     if (table_->field(field).type == FieldType::Currency) {
-        return formatMoney(table_->currency(table_->recNo(), field), fs);
+        return formatMoney(table_->currency(row_, field), fs);
     }
-    return table_->valueText(table_->recNo(), field, fs);
+    return table_->valueText(row_, field, fs);
 }
 
 } // namespace vezu

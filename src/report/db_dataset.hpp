@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,32 +11,39 @@
 namespace vezu {
 
 // The adapter through which a layout reads a table: found by its user name,
-// it walks the whole table and gives each field's display text.
+// it walks the whole table by row and gives each field's display text. It
+// only reads: the table's cursor, the record its grid marks, stays where it is.
 class DBDataset {
 public:
     explicit DBDataset(std::string userName) : userName_(std::move(userName)) {}
 
     const std::string& userName() const { return userName_; }
 
-    void bind(Table& table) { table_ = &table; }
-    Table* table() const { return table_; }
+    void bind(const Table& table) {
+        table_ = &table;
+        row_ = 0;
+    }
+    const Table* table() const { return table_; }
 
-    void first() { table_->first(); }
-    void next() { table_->next(); }
-    bool eof() const { return table_->eof(); }
-    // Walking ends on the last record, as a grid bound to the table shows it.
-    void leaveOnLastRecord();
+    void first() { row_ = 0; }
+    void next() {
+        if (!eof()) {
+            ++row_;
+        }
+    }
+    bool eof() const { return table_ == nullptr || row_ >= table_->recordCount(); }
 
     // Field position by name, letter case ignored.
     std::optional<std::size_t> findField(std::string_view name) const;
-    // The current record's field as the report shows it: text as stored,
+    // The current row's field as the report shows it: text as stored,
     // integers in decimal, currency as money; no value (or no current
-    // record) gives "".
+    // row) gives "".
     std::string displayText(std::size_t field, const FormatSettings& fs) const;
 
 private:
     std::string userName_;
-    Table* table_ = nullptr;
+    const Table* table_ = nullptr;
+    std::size_t row_ = 0;
 };
 
 } // namespace vezu

@@ -30,7 +30,6 @@ void PageBuilder::run(DBDataset* master) {
         for (master->first(); !master->eof(); master->next()) {
             placeFlowing(*data);
         }
-        master->leaveOnLastRecord();
     } else if (data != nullptr) {
         for (int row = 0; row < data->rowCount; ++row) {
             placeFlowing(*data);

@@ -158,7 +158,7 @@ TEST_F(CaptureCommand, Kr20ListingInBurstsBuildsItsLotsAndTheCaptureFile) {
     EXPECT_TRUE(windows_->FrmMonitor.Memo1->toPlainText().isEmpty());
     EXPECT_EQ(bytesOf(captureFile()), listing + "\r\n");
     EXPECT_EQ(princ().Caminho.toStdString(), captureFile());
-    EXPECT_EQ(princ().store().C, 2);
+    EXPECT_EQ(princ().store().C(), 2);
     EXPECT_EQ(princ().PageControl1->count(), 2);
     EXPECT_EQ(princ().store().lot(1).recordCount(), 2u);
     EXPECT_EQ(princ().store().lot(2).recordCount(), 1u);
@@ -234,14 +234,14 @@ TEST_F(CaptureCommand, TheOtherSideClosingMidCaptureKeepsWhatCame) {
     EXPECT_EQ(shown_.back(), (Shown{kReceived, false}));
     expectIdle();
     EXPECT_EQ(bytesOf(captureFile()), kLotA + "\r\n");
-    EXPECT_EQ(princ().store().C, 1);
+    EXPECT_EQ(princ().store().C(), 1);
 }
 
 TEST_F(CaptureCommand, ASecondCaptureReplacesTheFirst) {
     startWithModel(1);
     conectar({play({{0ms, kLotA + kLotB}})});
     indicator_.join();
-    ASSERT_EQ(princ().store().C, 2);
+    ASSERT_EQ(princ().store().C(), 2);
 
     ui_.answers.push_back(true);
     conectar({play({{0ms, kLotB}})});
@@ -250,7 +250,7 @@ TEST_F(CaptureCommand, ASecondCaptureReplacesTheFirst) {
     EXPECT_TRUE(ui_.errors.empty());
     expectIdle();
     EXPECT_EQ(bytesOf(captureFile()), kLotB + "\r\n");
-    EXPECT_EQ(princ().store().C, 1);
+    EXPECT_EQ(princ().store().C(), 1);
     EXPECT_EQ(princ().PageControl1->count(), 1);
 }
 

@@ -73,8 +73,8 @@ TEST_F(OpenListing, Kr20ListingBuildsOnePagePerLot) {
     EXPECT_EQ(labelText("Alabel1"), "ARQUIVO: MACHOS     DATA: 05/03/18     HORA: 14:30     "
                                     "QUANTIDADE: 2     PESO MÉDIO: 395.0     PESO BRUTO: 790.0");
     EXPECT_TRUE(labelText("Alabel2").startsWith("ARQUIVO: FÊMEAS"));
-    EXPECT_TRUE(princ().store().B);
-    EXPECT_EQ(princ().store().C, 2);
+    EXPECT_TRUE(princ().store().B());
+    EXPECT_EQ(princ().store().C(), 2);
 
     auto* grid = pages().widget(1)->findChild<WeighingGrid*>();
     const QAbstractItemModel& model = *grid->model();
@@ -138,7 +138,7 @@ TEST_F(OpenListing, Kr20AsksWhenRowsAreLoaded) {
     EXPECT_EQ(ui_.questions.size(), 1u);
     EXPECT_EQ(pages().count(), 2);
     EXPECT_EQ(pages().widget(0)->objectName(), "Aba1");
-    EXPECT_EQ(princ().store().C, 2);
+    EXPECT_EQ(princ().store().C(), 2);
 }
 
 TEST_F(OpenListing, AMissingFileIsReportedAndNothingIsParsed) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/report_commands.hpp"
+#include "data/store_writer.hpp"
 #include "export/weighing_layouts.hpp"
 #include "import/kr10_parser.hpp"
 #include "import/kr20_parser.hpp"
@@ -66,7 +67,7 @@ TEST_F(ReportCommandsTest, NothingLoadedMeansNothingHappensButTheKr10PdfQuestion
 
 TEST_F(ReportCommandsTest, Kr10PdfProposesTheListingNameAndAddsTheExtension) {
     loadKr10();
-    store.S1 = "LOTE1";
+    StoreWriter(store).S1() = "LOTE1";
     ui.answers = {true};
     ui.saveAnswers = {folder.path() + "/Pesagem_LOTE1"};
     commands.PDFExecute(0, 0, camCon);
@@ -103,7 +104,8 @@ TEST_F(ReportCommandsTest, Kr20PdfReportsTheLotShownAndNamesTheFileAfterToday) {
     EXPECT_EQ(ui.saveStartNames, std::vector<QString>{"Pesagem_" + today});
     Report& report = commands.reports().frxReport2;
     EXPECT_EQ(variable(report, "New Variable1"), "'ARQUIVO: FÊMEAS     DATA: 06/03/18     HORA: 09:05'");
-    EXPECT_EQ(variable(report, "New Variable2"), "'QUANT: 2     PESO MÉDIO: 395.0     PESO BRUTO: 790.0'");
+    EXPECT_EQ(variable(report, "New Variable2"),
+              "'QUANT: 3     PESO MÉDIO: 310.0     PESO BRUTO: 930.0'");
     EXPECT_TRUE(exists("lote.pdf"));
 }
 
@@ -111,7 +113,7 @@ TEST_F(ReportCommandsTest, Kr20PrintShowsThePreviewWithItsOwnQuantityLabel) {
     loadKr20WithLayoutFile();
     commands.ImprimirExecute(1, 1, camCon);
     ASSERT_EQ(dialogs.previews.size(), 1u);
-    EXPECT_EQ(variable(*dialogs.previews[0], "New Variable2").rfind("'QUANT.: 2", 0), 0u);
+    EXPECT_EQ(variable(*dialogs.previews[0], "New Variable2").rfind("'QUANT.: 3", 0), 0u);
     EXPECT_EQ(dialogs.previews[0]->preparedPages().count(), 1u);
     EXPECT_TRUE(dialogs.errors.empty());
 }

@@ -42,9 +42,11 @@ TEST_F(CsvTest, Kr10NamesThreeFieldsAndWritesAllEight) {
     addKr10(store.CDS1(), "BR5500876", 395);
     addKr10(store.CDS1(), "Açaí", -3);
     const auto path = (folder / "kr10.csv").string();
+    store.CDS1().first();
     writeKr10Csv(store.CDS1(), path, commaDecimal());
-    EXPECT_EQ(read(path), "Serial;ID;PESO;\r\n1;BR5500876;395;;;;;\r\n2;A\xE7" "a\xED;-3;;;;;\r\n");
-    EXPECT_EQ(store.CDS1().recNo(), 1u); // the last record stays current
+    EXPECT_EQ(read(path), "Serial;ID;PESO;\r\n1;BR5500876;395;;;;;\r\n2;A\xE7"
+                          "a\xED;-3;;;;;\r\n");
+    EXPECT_EQ(store.CDS1().recNo(), 0u); // writing only reads: the cursor stays
 }
 
 TEST_F(CsvTest, Kr20WritesEveryLotInOrderWithTheFixedHeader) {
@@ -53,13 +55,18 @@ TEST_F(CsvTest, Kr20WritesEveryLotInOrderWithTheFixedHeader) {
     parseKr20Listing(std::string(VEZU_FIXTURES) + "/kr20-two-lots.txt", store, quiet);
     const auto path = (folder / "kr20.csv").string();
     writeKr20Csv(store, path, commaDecimal());
-    EXPECT_EQ(read(path),
-              "ANIMAL;PESO;GANHO;VALOR;CAMPO 1;CAMPO 2;CAMPO 3;ARQUIVO;DATA;HORA;QUANTIDADE;PESO M\xC9" "DIO;PESO BRUTO;\r\n"
-              "BR5500876;395;120;152,75;A1;B2;C3;MACHOS;05/03/18;14:30;;;\r\n"
-              "BR5500877;395;98;0,5;;;;MACHOS;05/03/18;14:30;;;\r\n"
-              "0012345;300;10;1500,25;X;;;F\xCA" "MEAS;06/03/18;09:05;2;395.0;790.0\r\n"
-              "BR77;310;-5;-2,5;;;Z9;F\xCA" "MEAS;06/03/18;09:05;2;395.0;790.0\r\n"
-              "BR78;320;7;100;;;;F\xCA" "MEAS;06/03/18;09:05;2;395.0;790.0\r\n");
+    EXPECT_EQ(
+        read(path),
+        "ANIMAL;PESO;GANHO;VALOR;CAMPO 1;CAMPO 2;CAMPO 3;ARQUIVO;DATA;HORA;QUANTIDADE;PESO M\xC9"
+        "DIO;PESO BRUTO;\r\n"
+        "BR5500876;395;120;152,75;A1;B2;C3;MACHOS;05/03/18;14:30;2;395.0;790.0\r\n"
+        "BR5500877;395;98;0,5;;;;MACHOS;05/03/18;14:30;2;395.0;790.0\r\n"
+        "0012345;300;10;1500,25;X;;;F\xCA"
+        "MEAS;06/03/18;09:05;3;310.0;930.0\r\n"
+        "BR77;310;-5;-2,5;;;Z9;F\xCA"
+        "MEAS;06/03/18;09:05;3;310.0;930.0\r\n"
+        "BR78;320;7;100;;;;F\xCA"
+        "MEAS;06/03/18;09:05;3;310.0;930.0\r\n");
 }
 
 TEST_F(CsvTest, OnlyValuesThatWouldShiftTheRowAreQuoted) {
@@ -80,8 +87,10 @@ TEST_F(CsvTest, AFailedExportLeavesThePreviousFile) {
     fs::create_directories(folder / "taken.csv");
     WeighingStore store;
     addKr10(store.CDS1(), "a", 1);
-    EXPECT_THROW(writeKr10Csv(store.CDS1(), (folder / "taken.csv").string(), commaDecimal()), InOutError);
-    EXPECT_THROW(writeKr10Csv(store.CDS1(), (folder / "no" / "x.csv").string(), commaDecimal()), InOutError);
+    EXPECT_THROW(writeKr10Csv(store.CDS1(), (folder / "taken.csv").string(), commaDecimal()),
+                 InOutError);
+    EXPECT_THROW(writeKr10Csv(store.CDS1(), (folder / "no" / "x.csv").string(), commaDecimal()),
+                 InOutError);
     EXPECT_TRUE(fs::is_directory(folder / "taken.csv"));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
@@ -108,8 +117,12 @@ TEST(CsvExtension, IsSetOnTheLastPathElement) {
         const char* chosen;
         const char* written;
     };
-    for (const Case c : {Case{"/d/lote", "/d/lote.csv"}, {"/d/lote.CSV", "/d/lote.csv"}, {"/d/lote.txt", "/d/lote.csv"},
-                         {"/d.x/lote", "/d.x/lote.csv"}, {"/d/a.b.c", "/d/a.b.csv"}, {"lote", "lote.csv"},
+    for (const Case c : {Case{"/d/lote", "/d/lote.csv"},
+                         {"/d/lote.CSV", "/d/lote.csv"},
+                         {"/d/lote.txt", "/d/lote.csv"},
+                         {"/d.x/lote", "/d.x/lote.csv"},
+                         {"/d/a.b.c", "/d/a.b.csv"},
+                         {"lote", "lote.csv"},
                          {"/d/.hidden", "/d/.csv"}}) {
         EXPECT_EQ(withCsvExtension(c.chosen), c.written) << c.chosen;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "data/store_writer.hpp"
 #include "export/sheet_plan.hpp"
 #include "import/kr10_parser.hpp"
 #include "import/kr20_parser.hpp"
@@ -110,20 +111,20 @@ TEST(Kr10SheetPlan, OneProtectedSheetWithSummaryDownColumnOne) {
     parseKr10Listing(fixture("kr10-three.txt"), store, brazil(), quiet);
     const SheetPlan plan = kr10SheetPlan(store, brazil());
 
-    EXPECT_EQ(plan.caption, "Arquivo: " + store.S1);
-    EXPECT_EQ(plan.suggestedFileName, "Pesagem_" + store.S1);
+    EXPECT_EQ(plan.caption, "Arquivo: " + store.S1());
+    EXPECT_EQ(plan.suggestedFileName, "Pesagem_" + store.S1());
     EXPECT_TRUE(plan.numberFormats.empty());
     ASSERT_EQ(plan.sheets.size(), 1u);
     const PlannedSheet& sheet = plan.sheets[0];
-    EXPECT_EQ(sheet.name, "LOTE " + store.S1);
+    EXPECT_EQ(sheet.name, "LOTE " + store.S1());
     EXPECT_EQ(sheet.password, "9735");
 
-    expectText(sheet, 1, 1, "Arquivo : " + store.S1);
-    expectText(sheet, 2, 1, "Data : " + store.S2);
-    expectText(sheet, 3, 1, "Hora : " + store.S3);
-    expectText(sheet, 4, 1, "Quantidade : " + store.S4);
-    expectText(sheet, 5, 1, "Peso Bruto : " + store.S5);
-    expectText(sheet, 6, 1, "Peso Médio : " + store.S6);
+    expectText(sheet, 1, 1, "Arquivo : " + store.S1());
+    expectText(sheet, 2, 1, "Data : " + store.S2());
+    expectText(sheet, 3, 1, "Hora : " + store.S3());
+    expectText(sheet, 4, 1, "Quantidade : " + store.S4());
+    expectText(sheet, 5, 1, "Peso Bruto : " + store.S5());
+    expectText(sheet, 6, 1, "Peso Médio : " + store.S6());
     expectText(sheet, 7, 1, "IDENTIFICAÇÃO");
     expectText(sheet, 7, 2, "PESO");
     expectText(sheet, 8, 1, "BR5500876");
@@ -138,7 +139,7 @@ TEST(Kr10SheetPlan, OneProtectedSheetWithSummaryDownColumnOne) {
 
 TEST(Kr10SheetPlan, IdentificationsStayTextAndAMissingWeightIsZero) {
     WeighingStore store;
-    store.S1 = "LOTE01";
+    StoreWriter(store).S1() = "LOTE01";
     addKr10(store.CDS1(), "0012345", std::nullopt);
     addKr10(store.CDS1(), "1E5", -3);
     addKr10(store.CDS1(), "", 7);
@@ -152,20 +153,20 @@ TEST(Kr10SheetPlan, IdentificationsStayTextAndAMissingWeightIsZero) {
 
 TEST(Kr10SheetPlan, SheetNameIsMendedWhereTheFileFormatWouldRefuseIt) {
     WeighingStore store;
-    store.S1 = "A/B:C*D?E[F]G\\H-0123456789012345";
+    StoreWriter(store).S1() = "A/B:C*D?E[F]G\\H-0123456789012345";
     addKr10(store.CDS1(), "x", 1);
     const SheetPlan plan = kr10SheetPlan(store, brazil());
     EXPECT_EQ(plan.sheets.at(0).name, "LOTE A_B_C_D_E_F_G_H-0123456789");
     // Caption and title cell keep the listing's name as it is.
-    EXPECT_EQ(plan.caption, "Arquivo: " + store.S1);
-    EXPECT_EQ(textAt(plan.sheets[0], 1, 1), "Arquivo : " + store.S1);
+    EXPECT_EQ(plan.caption, "Arquivo: " + store.S1());
+    EXPECT_EQ(textAt(plan.sheets[0], 1, 1), "Arquivo : " + store.S1());
 }
 
 TEST(Kr20SheetPlan, OneSheetPerLotWithSummaryAlongRowOne) {
     WeighingStore store;
     ListingObserver quiet;
     parseKr20Listing(fixture("kr20-two-lots.txt"), store, quiet);
-    ASSERT_EQ(store.C, 2);
+    ASSERT_EQ(store.C(), 2);
     const SheetPlan plan = kr20SheetPlan(store, brazil(), kToday);
 
     EXPECT_EQ(plan.caption, "Korbane");
@@ -226,7 +227,7 @@ TEST(Kr20SheetPlan, ValuesAreNumbersInTheUserLocaleAndMissingOnesStayEmptyText) 
     };
     for (const Case& c : {Case{brazil(), "-2,5"}, Case{point, "-2.5"}}) {
         WeighingStore store;
-        Table& lot = store.addLot();
+        Table& lot = StoreWriter(store).addLot();
         addAnimal(
             lot, "L1",
             {.id = "0007", .peso = 0, .ganho = -5, .valorTenThousandths = -25000, .cc1 = "12"});
@@ -251,13 +252,13 @@ TEST(Kr20SheetPlan, ValuesAreNumbersInTheUserLocaleAndMissingOnesStayEmptyText) 
 
 TEST(Kr20SheetPlan, SheetNamesAreUniqueAndEmptyLotsGetTheirNumber) {
     WeighingStore store;
-    addAnimal(store.addLot(), "MACHOS", {.id = "1"});
-    addAnimal(store.addLot(), "MACHOS", {.id = "2"});
-    store.addLot();
-    store.addLot();
-    addAnimal(store.addLot(), "machos", {.id = "3"});
-    addAnimal(store.addLot(), "4", {.id = "4"});
-    store.addLot();
+    addAnimal(StoreWriter(store).addLot(), "MACHOS", {.id = "1"});
+    addAnimal(StoreWriter(store).addLot(), "MACHOS", {.id = "2"});
+    StoreWriter(store).addLot();
+    StoreWriter(store).addLot();
+    addAnimal(StoreWriter(store).addLot(), "machos", {.id = "3"});
+    addAnimal(StoreWriter(store).addLot(), "4", {.id = "4"});
+    StoreWriter(store).addLot();
     const SheetPlan plan = kr20SheetPlan(store, brazil(), kToday);
 
     std::vector<std::string> names;
@@ -289,8 +290,8 @@ TEST(Kr20SheetPlan, SuggestedNameUsesTheShortDateWithUnderscoresForSlashes) {
 
 TEST(SheetPlanColumns, WidthsFollowTheWidestShownCell) {
     WeighingStore store;
-    addAnimal(store.addLot(), "L", {.id = "A", .valorTenThousandths = 15000});
-    addAnimal(store.addLot(), "L",
+    addAnimal(StoreWriter(store).addLot(), "L", {.id = "A", .valorTenThousandths = 15000});
+    addAnimal(StoreWriter(store).addLot(), "L",
               {.id = std::string(20, 'W'), .valorTenThousandths = 12345678900000});
     const SheetPlan plan = kr20SheetPlan(store, brazil(), kToday);
     const std::vector<double>& narrow = plan.sheets[0].columnWidths;
@@ -310,7 +311,7 @@ TEST(SheetPlanColumns, WidthsFollowTheWidestShownCell) {
     EXPECT_EQ(wide[1], narrow[1]);
 
     WeighingStore kr10;
-    kr10.S1 = std::string(400, 'M');
+    StoreWriter(kr10).S1() = std::string(400, 'M');
     addKr10(kr10.CDS1(), "x", 1);
     const std::vector<double> capped = kr10SheetPlan(kr10, brazil()).sheets.at(0).columnWidths;
     ASSERT_EQ(capped.size(), 2u);

@@ -116,9 +116,9 @@ TEST_F(WorkbookTest, Kr10SheetIsProtectedAndTheCaptionIsTheTitle) {
     writeWorkbook(kr10SheetPlan(store, commaDecimal()), path.string());
 
     EXPECT_NE(
-        part(path, "docProps/core.xml").find("<dc:title>Arquivo: " + store.S1 + "</dc:title>"),
+        part(path, "docProps/core.xml").find("<dc:title>Arquivo: " + store.S1() + "</dc:title>"),
         std::string::npos);
-    EXPECT_NE(part(path, "xl/workbook.xml").find("name=\"LOTE " + store.S1 + "\""),
+    EXPECT_NE(part(path, "xl/workbook.xml").find("name=\"LOTE " + store.S1() + "\""),
               std::string::npos);
     const std::string sheet = part(path, "xl/worksheets/sheet1.xml");
     const auto protection = sheet.find("<sheetProtection");

@@ -16,6 +16,7 @@
 
 #include "base/error.hpp"
 #include "capture/capture_session.hpp"
+#include "data/store_writer.hpp"
 #include "export/csv_writer.hpp"
 #include "export/sheet_plan.hpp"
 #include "export/short_date.hpp"
@@ -29,9 +30,9 @@ namespace {
 namespace fs = std::filesystem;
 
 WeighingStore& loadedStore() {
-    static WeighingStore store = [] {
-        WeighingStore s;
-        Table& lot = s.addLot();
+    static WeighingStore store;
+    static const bool loaded = [](WeighingStore& s) {
+        Table& lot = StoreWriter(s).addLot();
         auto add = [](Table& t, std::size_t id, std::size_t weight, int i) {
             t.append();
             t.setText(id, "BR55" + std::to_string(i));
@@ -42,10 +43,11 @@ WeighingStore& loadedStore() {
             add(s.CDS1(), kr10::ID, kr10::PESO, i);
             add(lot, kr20::ID, kr20::PESO, i);
         }
-        s.B = true;
-        s.S1 = "LOTE01";
-        return s;
-    }();
+        StoreWriter(s).markRowsLoaded();
+        StoreWriter(s).S1() = "LOTE01";
+        return true;
+    }(store);
+    (void)loaded;
     return store;
 }
 

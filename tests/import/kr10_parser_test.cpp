@@ -4,6 +4,7 @@
 
 #include "base/error.hpp"
 #include "import/kr10_parser.hpp"
+#include "import/kr20_parser.hpp"
 #include "listing_files.hpp"
 #include "recording_observer.hpp"
 #include "support/comma_decimal.hpp"
@@ -26,7 +27,9 @@ struct Kr10Case {
     std::vector<std::string> summary; // S1..S6
 };
 
-void PrintTo(const Kr10Case& c, std::ostream* out) { *out << c.fixture; }
+void PrintTo(const Kr10Case& c, std::ostream* out) {
+    *out << c.fixture;
+}
 
 class Kr10Listings : public ::testing::TestWithParam<Kr10Case> {};
 
@@ -37,10 +40,12 @@ TEST_P(Kr10Listings, FillCDS1AndTheSummary) {
     parseKr10Listing(fixture(c.fixture), store, commaDecimal(), observer);
     EXPECT_EQ(column(store.CDS1(), kr10::ID), c.ids);
     EXPECT_EQ(column(store.CDS1(), kr10::PESO), c.weights);
-    EXPECT_EQ((std::vector<std::string>{store.S1, store.S2, store.S3, store.S4, store.S5, store.S6}), c.summary);
+    EXPECT_EQ((std::vector<std::string>{store.S1(), store.S2(), store.S3(), store.S4(), store.S5(),
+                                        store.S6()}),
+              c.summary);
     EXPECT_EQ(observer.events, std::vector<std::string>{"page"});
     EXPECT_EQ(observer.beeps, 1);
-    EXPECT_EQ(store.Contador, 1);
+    EXPECT_EQ(store.Contador(), 1);
     EXPECT_EQ(observer.resets, 1);
     EXPECT_EQ(store.CDS1().recNo(), 0u);
 }
@@ -71,8 +76,8 @@ TEST(Kr10Parser, NumbersEverySerialAndCountsLines) {
 
 TEST(Kr10Parser, ReadsOnlyItsLineKindsAndPositions) {
     // Characters outside the fields are ignored; a lower-case i is no item.
-    const std::string header = lineWith({{1, " A X"}, {4, "LOTE9"}, {14, "X010203X0405X"}, {27, "   10XX"},
-                                         {34, "  1000XXXX"}});
+    const std::string header = lineWith(
+        {{1, " A X"}, {4, "LOTE9"}, {14, "X010203X0405X"}, {27, "   10XX"}, {34, "  1000XXXX"}});
     const std::string item = lineWith({{1, "XIX"}, {4, "ABC"}, {15, "XXXXXX"}, {21, "     7XXXX"}});
     const std::string lowerCase = lineWith({{2, "i"}, {4, "IGNORED"}, {21, "     1"}});
     TemporaryListing listing(header + "\r\n" + lowerCase + "\r\n" + item + "\n" + "junk\r\n");
@@ -81,7 +86,8 @@ TEST(Kr10Parser, ReadsOnlyItsLineKindsAndPositions) {
     parseKr10Listing(listing.path(), store, commaDecimal(), observer);
     EXPECT_EQ(column(store.CDS1(), kr10::ID), std::vector<std::string>{"ABC"});
     EXPECT_EQ(column(store.CDS1(), kr10::PESO), std::vector<std::string>{"7"});
-    EXPECT_EQ((std::vector<std::string>{store.S1, store.S2, store.S3, store.S4, store.S5, store.S6}),
+    EXPECT_EQ((std::vector<std::string>{store.S1(), store.S2(), store.S3(), store.S4(), store.S5(),
+                                        store.S6()}),
               (std::vector<std::string>{"LOTE9", "01/02/03", "04:05", "10", "1000", "100"}));
 }
 
@@ -90,7 +96,7 @@ TEST(Kr10Parser, SecondListingSeesTheCounterOfTheFirst) {
     struct : RecordingObserver {
         WeighingStore* store = nullptr;
         std::vector<int> counters;
-        void kr10ListingRead() override { counters.push_back(store->Contador); }
+        void kr10ListingRead() override { counters.push_back(store->Contador()); }
     } observer;
     observer.store = &store;
     parseKr10Listing(fixture("kr10-three.txt"), store, commaDecimal(), observer);
@@ -105,7 +111,9 @@ struct Kr10Failure {
     std::size_t recordsLeft;
 };
 
-void PrintTo(const Kr10Failure& c, std::ostream* out) { *out << (*c.fixture ? c.fixture : "folder"); }
+void PrintTo(const Kr10Failure& c, std::ostream* out) {
+    *out << (*c.fixture ? c.fixture : "folder");
+}
 
 class Kr10Failures : public ::testing::TestWithParam<Kr10Failure> {};
 
@@ -122,7 +130,7 @@ TEST_P(Kr10Failures, StopWithTheErrorAndNoPage) {
     EXPECT_EQ(store.CDS1().recordCount(), c.recordsLeft);
     EXPECT_TRUE(observer.events.empty());
     EXPECT_EQ(observer.beeps, 0);
-    EXPECT_EQ(store.Contador, 0);
+    EXPECT_EQ(store.Contador(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -137,7 +145,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Kr10Parser, InvalidListingResetsTheProgress) {
     WeighingStore store;
     RecordingObserver observer;
-    EXPECT_THROW(parseKr10Listing(fixture("kr10-no-header.txt"), store, commaDecimal(), observer), Error);
+    EXPECT_THROW(parseKr10Listing(fixture("kr10-no-header.txt"), store, commaDecimal(), observer),
+                 Error);
     EXPECT_EQ(observer.resets, 1);
     EXPECT_EQ(store.CDS1().recordCount(), 0u);
 }
@@ -148,12 +157,15 @@ TEST(Kr10Parser, HeaderErrorsNameTheText) {
         const char* gross;
         const char* message;
     };
-    for (const Case c : {Case{"abc", "100", "'abc' is not a valid floating point value"},
-                         Case{"abc", "x", "'x' is not a valid floating point value"}, // gross weight first
-                         Case{"3", "", "'' is not a valid floating point value"},
-                         Case{"0", "0", "Invalid floating point operation"},
-                         Case{"1,5", "1.5", "'1.5' is not a valid floating point value"}}) {
-        TemporaryListing listing(lineWith({{2, "A"}, {4, "L"}, {27, c.animals}, {34, c.gross}}) + "\r\n");
+    for (const Case c :
+         {Case{"abc", "100", "'abc' is not a valid floating point value"},
+          Case{"abc", "x", "'x' is not a valid floating point value"}, // gross weight first
+          Case{"3", "", "'' is not a valid floating point value"},
+          Case{"0", "0", "Invalid floating point operation"},
+          Case{"1,5", "1.5", "'1.5' is not a valid floating point value"},
+          Case{"1E-99", "1E308", "Floating point overflow"}}) {
+        TemporaryListing listing(lineWith({{2, "A"}, {4, "L"}, {27, c.animals}, {34, c.gross}}) +
+                                 "\r\n");
         WeighingStore store;
         RecordingObserver observer;
         try {
@@ -165,14 +177,24 @@ TEST(Kr10Parser, HeaderErrorsNameTheText) {
     }
 }
 
+TEST(Kr10Parser, NothingOfAnEarlierListingLeaksIntoTheSummary) {
+    WeighingStore store;
+    RecordingObserver observer;
+    parseKr20Listing(fixture("kr20-two-lots.txt"), store, observer);
+    TemporaryListing listing(lineWith({{2, "A"}, {4, "L"}, {27, "abc"}, {34, "100"}}) + "\r\n");
+    EXPECT_THROW(parseKr10Listing(listing.path(), store, commaDecimal(), observer), ConvertError);
+    EXPECT_EQ((std::vector<std::string>{store.S1(), store.S4(), store.S6()}),
+              (std::vector<std::string>{"L", "abc", ""}));
+}
+
 TEST(Kr10Parser, AverageUsesTheLocaleAndThePattern) {
     TemporaryListing listing(lineWith({{2, "A"}, {27, "3"}, {34, "1000"}}) + "\r\n");
     WeighingStore store;
     RecordingObserver observer;
     parseKr10Listing(listing.path(), store, commaDecimal(), observer);
-    EXPECT_EQ(store.S6, "333,3");
+    EXPECT_EQ(store.S6(), "333,3");
     parseKr10Listing(listing.path(), store, FormatSettings{}, observer);
-    EXPECT_EQ(store.S6, "333.3");
+    EXPECT_EQ(store.S6(), "333.3");
 }
 
 } // namespace
