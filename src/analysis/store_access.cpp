@@ -6,15 +6,15 @@ std::vector<LotView> lotsOf(const WeighingStore& store, ListingModel model) {
     std::vector<LotView> lots;
     if (model == ListingModel::Kr10) {
         LotView lot;
-        lot.name = store.S1;
+        lot.name = store.S1();
         lot.table = &store.CDS1();
         lot.idField = kr10::ID;
         lot.pesoField = kr10::PESO;
-        lot.listingDate = store.S2;
+        lot.listingDate = store.S2();
         lots.push_back(std::move(lot));
         return lots;
     }
-    for (std::int32_t n = 1; n <= store.C; ++n) {
+    for (std::int32_t n = 1; n <= store.C(); ++n) {
         LotView lot;
         lot.number = n;
         lot.table = &store.lot(n);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "data/store_writer.hpp"
 #include "analysis/daily_gain.hpp"
 #include "lot_fixture.hpp"
 
@@ -10,22 +11,22 @@ namespace {
 class TwoWeighings : public ::testing::Test {
 protected:
     void SetUp() override {
-        earlier.S2 = "15/02/18";
+        StoreWriter(earlier).S2() = "15/02/18";
         addKr10Animal(earlier, "BR1", 300);
         addKr10Animal(earlier, "BR2", 400);
         addKr10Animal(earlier, "br3", 200);
         addKr10Animal(earlier, "BR1", 999); // a repeated tag: the first row counts
         addKr10Animal(earlier, "", 100);
 
-        Table& one = current.addLot();
+        Table& one = StoreWriter(current).addLot();
         addAnimal(one, "BR1", 320, 0, 0, "MACHOS", "07/03/18");
         addAnimal(one, "BR2", 390, 0, 0, "MACHOS", "07/03/18"); // lost weight
         addAnimal(one, "BR3", 250, 0, 0, "MACHOS", "07/03/18"); // case differs: no match
         addAnimal(one, "", 150, 0, 0, "MACHOS", "07/03/18");    // no tag: no match
-        Table& two = current.addLot();
+        Table& two = StoreWriter(current).addLot();
         addAnimal(two, "BR1", 330, 0, 0, "FÊMEAS", "15/02/18"); // same day
         addAnimal(two, "BR2", 410, 0, 0, "FÊMEAS", "  06/03/"); // date does not read
-        current.B = true;
+        StoreWriter(current).markRowsLoaded();
     }
     std::vector<LotGain> compare() const {
         const EarlierWeighing before(earlier, ListingModel::Kr10);
@@ -80,7 +81,7 @@ TEST_F(TwoWeighings, NoGmdWithoutDaysBetween) {
 TEST_F(TwoWeighings, EarlierKr20LotsAreSearchedWithTheirOwnDates) {
     // The roles swapped: the KR-10 listing is loaded, the lots are the earlier weighing.
     const EarlierWeighing before(current, ListingModel::Kr20);
-    earlier.S2 = "17/03/18";
+    StoreWriter(earlier).S2() = "17/03/18";
     const LotGain gain = compareLot(lotsOf(earlier, ListingModel::Kr10).at(0), before);
     ASSERT_EQ(gain.animals.size(), 5u);
     EXPECT_EQ(gain.animals[0].earlierWeight, 320); // lot 1 comes first

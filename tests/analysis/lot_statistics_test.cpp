@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "data/store_writer.hpp"
 #include "analysis/lot_statistics.hpp"
 #include "base/error.hpp"
 #include "lot_fixture.hpp"
@@ -61,11 +62,11 @@ TEST(LotStatistics, TotalThatWouldOverflowIsAnError) {
 class Kr20Lot : public ::testing::Test {
 protected:
     void SetUp() override {
-        Table& lot = store.addLot();
+        Table& lot = StoreWriter(store).addLot();
         addAnimal(lot, "A", 395, 120, 1527500); // 152,75
         addAnimal(lot, "B", 412, -5, 5000);     // 0,5
         addAnimal(lot, "C", 0, 10, -25000);     // -2,5
-        store.B = true;
+        StoreWriter(store).markRowsLoaded();
     }
     LotView lot() const { return lotsOf(store, ListingModel::Kr20).at(0); }
 

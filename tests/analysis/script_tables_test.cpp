@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "data/store_writer.hpp"
 #include "analysis/earlier_listing.hpp"
 #include "analysis/script_tables.hpp"
 #include "base/error.hpp"
@@ -54,7 +55,7 @@ TEST(ScriptTables, StatsOfLotsWithoutAnimals) {
 
 TEST(ScriptTables, TextsStayInTheirColumn) {
     WeighingStore store;
-    Table& lot = store.addLot();
+    Table& lot = StoreWriter(store).addLot();
     addAnimal(lot, "A\tB", -1, 0, 0, "LOTE\t1\r\n");
     EXPECT_EQ(statsTable(store, ListingModel::Kr20),
               "lote\tnome\tanimais\ttotal\tmedia\tmediana\tminimo\tmaximo\tdesvio\tcv\n"

@@ -130,7 +130,7 @@ TEST_F(LotStatisticsWindowTest, ComparesWithAnEarlierListingOfEitherModel) {
     store->lot(2).deleteCurrent();
     window->refresh();
     EXPECT_EQ(window->comparison()->rowCount(), 2);
-    EXPECT_EQ(store->C, 2);
+    EXPECT_EQ(store->C(), 2);
 
     window->compareWith(QString::fromStdString(fixture("missing.txt")));
     EXPECT_EQ(errors, QStringList{QStringLiteral("Arquivo não existe !")});

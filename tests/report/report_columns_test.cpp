@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "data/store_writer.hpp"
 #include "export/pdf_canvas.hpp"
 #include "export/weighing_layouts.hpp"
 #include "export/weighing_reports.hpp"
@@ -142,12 +143,12 @@ TEST(ReportColumnsTest, Kr10ShowsAnElevenCharacterIdentificationWhole) {
         store.CDS1().setInteger(kr10::PESO, 99999);
         store.CDS1().post();
     }
-    store.S1 = "WWWWWWWWWWWW";
-    store.S2 = "28/12/26";
-    store.S3 = "23:59";
-    store.S4 = "9999";
-    store.S5 = "999999";
-    store.S6 = "99.999,9";
+    StoreWriter(store).S1() = "WWWWWWWWWWWW";
+    StoreWriter(store).S2() = "28/12/26";
+    StoreWriter(store).S3() = "23:59";
+    StoreWriter(store).S4() = "9999";
+    StoreWriter(store).S5() = "999999";
+    StoreWriter(store).S6() = "99.999,9";
     WeighingReports reports;
     Report& report = reports.setUpKr10(store);
     ASSERT_TRUE(report.prepare()) << report.errorReport();
