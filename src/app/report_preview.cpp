@@ -14,8 +14,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/pdf_export.hpp"
-#include "app/report_dialogs.hpp"
+#include "commands/pdf_export.hpp"
+#include "commands/report_dialogs.hpp"
 #include "app/report_printing.hpp"
 #include "base/error.hpp"
 #include "report/page_renderer.hpp"
@@ -142,7 +142,7 @@ void ReportPreview::prepare() {
     report_.setPageListener(nullptr);
     showPages(&report_.preparedPages());
     if (!prepared) {
-        dialogs_.showReportError(QString::fromStdString(report_.errorReport()));
+        dialogs_.showReportError(report_.errorReport());
     }
 }
 
@@ -223,7 +223,7 @@ void ReportPreview::open() {
         opened_ = loadPreparedPages(path.toStdString());
         showPages(&opened_);
     } catch (const Error& error) {
-        dialogs_.showReportError(QString::fromUtf8(error.what()));
+        dialogs_.showReportError(error.what());
     }
 }
 
@@ -238,7 +238,7 @@ void ReportPreview::save() {
     try {
         savePreparedPages(*pages_, path.toStdString());
     } catch (const Error& error) {
-        dialogs_.showReportError(QString::fromUtf8(error.what()));
+        dialogs_.showReportError(error.what());
     }
 }
 

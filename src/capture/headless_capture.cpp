@@ -1,38 +1,29 @@
 #include "capture/headless_capture.hpp"
 
-#include <chrono>
-
 #include "base/error.hpp"
+#include "capture/capture.hpp"
 #include "capture/capture_texts.hpp"
-#include "serial/com_port.hpp"
+#include "capture/real_time_loop.hpp"
 
 namespace vezu {
 
 void captureListing(const std::string& portName, int waitSeconds, CaptureSession& session) {
-    using Clock = std::chrono::steady_clock;
-    serial::HandOverQueue queue;
-    serial::TComPort port;
-    port.setHandOverQueue(queue);
-    port.SetPort(portName);
-
-    const auto silence = std::chrono::seconds(captureWaitSeconds(waitSeconds));
-    auto lastArrival = Clock::now();
-    port.OnRxChar = [&](serial::TCustomComPort& sender, std::int32_t count) {
-        lastArrival = Clock::now();
-        std::string bytes;
-        sender.ReadStr(bytes, count);
-        session.received(bytes);
-    };
-    try {
-        port.SetConnected(true);
-    } catch (const Error&) {
-        port.SetConnected(false);
+    RealTimeLoop::Timer timer1(std::chrono::seconds(captureWaitSeconds(waitSeconds)));
+    // Nobody reads a result text here: the capture ends at once.
+    RealTimeLoop::Timer timer2(RealTimeLoop::Clock::duration::zero());
+    Capture* capture = nullptr;
+    RealTimeLoop loop(
+        timer1, timer2, [&] { capture->Timer1Timer(); }, [&] { capture->Timer2Timer(); });
+    Capture machine(timer1, timer2, loop, &loop.queue());
+    capture = &machine;
+    const bool opened = machine.run(portName, session.captureFile(), [&](const std::string&) {
+        if (machine.session()->Recebido()) {
+            session.received({});
+        }
+    });
+    if (!opened) {
         throw Error(std::string(kCannotOpenPort));
     }
-    queue.processUntil([&] { return Clock::now() - lastArrival >= silence; });
-    // Closing first: a delivery still on its way lands before the file is written.
-    port.SetConnected(false);
-    session.writeCaptureFile();
 }
 
 } // namespace vezu

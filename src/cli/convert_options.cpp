@@ -23,6 +23,10 @@ ConvertOptions parseConvertOptions(const std::vector<std::string>& arguments) {
             }
             return arguments[++i];
         };
+        if (argument == "--help") {
+            options.help = true;
+            return options;
+        }
         if (argument == "--model") {
             const std::string& model = value();
             if (model == "kr10") {

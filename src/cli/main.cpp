@@ -1,19 +1,19 @@
 // vezu-convert: reads a listing as the program does and writes its exports,
 // without a window.
-#include <cstdio>
 #include <exception>
 #include <iostream>
+#include <string>
+#include <vector>
 
+#include "base/error.hpp"
+#include "capture/capture.hpp"
 #include "capture/capture_texts.hpp"
-#include "capture/headless_capture.hpp"
+#include "capture/real_time_loop.hpp"
 #include "cli/convert_options.hpp"
-#include "export/csv_writer.hpp"
-#include "export/short_date.hpp"
-#include "export/weighing_pdf.hpp"
-#include "export/xlsx_writer.hpp"
-#include "import/kr10_parser.hpp"
-#include "import/kr20_parser.hpp"
-#include "import/listing_file.hpp"
+#include "cli/exit_status.hpp"
+#include "commands/command_texts.hpp"
+#include "commands/non_interactive.hpp"
+#include "commands/weighing_commands.hpp"
 #include "locale/data_folder.hpp"
 #include "locale/locale_settings.hpp"
 
@@ -32,64 +32,94 @@ void printSummary(const WeighingStore& store, Model model) {
             records += store.lot(n).recordCount();
         }
     }
-    std::cout << "S1=" << store.S1 << "\nS2=" << store.S2 << "\nS3=" << store.S3 << "\nS4=" << store.S4
-              << "\nS5=" << store.S5 << "\nS6=" << store.S6 << "\nlots=" << lots << "\nrecords=" << records
-              << "\n";
+    std::cout << "S1=" << store.S1 << "\nS2=" << store.S2 << "\nS3=" << store.S3
+              << "\nS4=" << store.S4 << "\nS5=" << store.S5 << "\nS6=" << store.S6
+              << "\nlots=" << lots << "\nrecords=" << records << "\n";
+}
+
+// "Conectar Indicador" on a real-time clock; no result text to wait for.
+void capture(WeighingCommands& commands, const ConvertOptions& options) {
+    RealTimeLoop::Timer timer1(std::chrono::seconds(captureWaitSeconds(options.waitSeconds)));
+    RealTimeLoop::Timer timer2(RealTimeLoop::Clock::duration::zero());
+    Capture* machine = nullptr;
+    RealTimeLoop loop(
+        timer1, timer2, [&] { machine->Timer1Timer(); }, [&] { machine->Timer2Timer(); });
+    Capture session(timer1, timer2, loop, &loop.queue());
+    machine = &session;
+    commands.ConectarExecute(session, *options.capturePort, options.captureFile.value_or(""));
 }
 
 int run(const ConvertOptions& options) {
-    const FormatSettings fs = formatSettingsForLocale(options.locale);
     WeighingStore store;
-    ListingObserver quiet;
-    std::string listing = options.listing;
+    NonInteractiveInteraction ui;
+    NonInteractiveReportDialogs dialogs;
+    ListingView quiet;
+    WeighingCommands commands(store, ui, dialogs, quiet);
+    commands.setFormatSettings(formatSettingsForLocale(options.locale));
+    commands.setNamesAsGiven(true);
+    commands.setLayoutFile(options.layout);
+    commands.Modelo = options.model == Model::Kr10 ? 0 : 1;
+    commands.CamCon = dataFolder();
+
+    ui.listing = options.listing;
     if (options.capturePort) {
-        CaptureSession session(options.captureFile.value_or(dataFolder() + std::string(kCaptureFileName)));
-        captureListing(*options.capturePort, options.waitSeconds, session);
-        listing = session.captureFile();
-    }
-    ensureListingExists(listing);
-    if (options.model == Model::Kr10) {
-        parseKr10Listing(listing, store, fs, quiet);
+        capture(commands, options);
     } else {
-        parseKr20Listing(listing, store, quiet);
+        commands.PendriveExecute();
     }
     if (options.summary) {
         printSummary(store, options.model);
     }
-    if (options.csv) {
-        if (options.model == Model::Kr10) {
-            writeKr10Csv(store.CDS1(), *options.csv, fs);
-        } else {
-            writeKr20Csv(store, *options.csv, fs);
+
+    std::vector<std::string> nothing;
+    const auto exportTo = [&](const std::optional<std::string>& file, const char* filter,
+                              const char* option, const auto& command) {
+        if (!file) {
+            return;
         }
+        ui.saveNames = {{filter, *file}};
+        if (command() == CommandResult::NothingToExport) {
+            nothing.push_back(option);
+        }
+    };
+    exportTo(options.csv, kCsvFilter, "--csv", [&] { return commands.ExportcvsExecute(); });
+    exportTo(options.xlsx, kWorkbookFilter, "--xlsx", [&] { return commands.ExpotExcelExecute(); });
+    if (options.pdf && options.model == Model::Kr20 && store.hasKr20Data() &&
+        options.lot > store.C) {
+        throw Error("There is no lot " + std::to_string(options.lot) + " (lots 1 to " +
+                    std::to_string(store.C) + ")");
     }
-    if (options.xlsx) {
-        if (options.model == Model::Kr10) {
-            writeWorkbook(kr10SheetPlan(store, fs), *options.xlsx);
-        } else {
-            writeWorkbook(kr20SheetPlan(store, fs, localToday()), *options.xlsx);
+    exportTo(options.pdf, kPdfFilter, "--pdf",
+             [&] { return commands.PDFExecute(options.lot - 1); });
+    if (!nothing.empty()) {
+        std::string line = "vezu-convert: nothing to export for";
+        for (const std::string& option : nothing) {
+            line += " " + option;
         }
+        std::cerr << line << ": no weighing is loaded\n";
+        return kExitNothingToExport;
     }
-    if (options.pdf) {
-        if (options.layout) {
-            ensureListingExists(*options.layout);
-        }
-        if (options.model == Model::Kr10) {
-            writeKr10Pdf(store, options.layout, fs, *options.pdf);
-        } else {
-            writeKr20Pdf(store, options.lot, options.layout, dataFolder(), fs, *options.pdf);
-        }
-    }
-    return 0;
+    return kExitDone;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    ConvertOptions options;
     try {
-        return run(parseConvertOptions(std::vector<std::string>(argv + 1, argv + argc)));
+        options = parseConvertOptions(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::exception& error) {
         std::cerr << error.what() << "\n";
-        return 1;
+        return kExitUsage;
+    }
+    if (options.help) {
+        std::cout << kConvertUsage << "\n\n" << kConvertHelp << "\n";
+        return kExitDone;
+    }
+    try {
+        return run(options);
+    } catch (const std::exception& error) {
+        std::cerr << error.what() << "\n";
+        return kExitError;
     }
 }

@@ -5,9 +5,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "app/pdf_export.hpp"
 #include "app/report_preview.hpp"
 #include "app/report_printing.hpp"
+#include "commands/pdf_export.hpp"
 #include "export/weighing_reports.hpp"
 #include "scripted_interaction.hpp"
 #include "scripted_report_dialogs.hpp"
