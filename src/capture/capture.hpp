@@ -12,12 +12,12 @@
 
 namespace vezu {
 
+using RxCharHandler = std::function<void(serial::TCustomComPort&, std::int32_t)>;
+
 // One capture of "Conectar Indicador" from the port opening to the wait
 // dialog closing: idle, waiting, receiving, finishing, showing the result,
 // idle again. Timer1 and Timer2 are injected; their handlers are
 // Timer1Timer and Timer2Timer.
-using RxCharHandler = std::function<void(serial::TCustomComPort&, std::int32_t)>;
-
 class Capture {
 public:
     enum class State { Idle, Waiting, Receiving, Finishing, ShowingResult };
