@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vezu {
@@ -11,6 +12,7 @@ enum class Model { Kr10, Kr20 };
 
 struct ConvertOptions {
     bool help = false;
+    bool version = false;
     Model model = Model::Kr10;
     std::string locale;
     std::string listing;
@@ -25,16 +27,21 @@ struct ConvertOptions {
     std::optional<std::string> captureFile;
 };
 
-// Throws Error with a usage text for arguments it does not understand.
-// "--help" alone is enough: nothing else is required then.
+// Throws Error, the program's name first, with a usage text for arguments it
+// does not understand. "--help" or "--version" alone is enough: nothing else
+// is required then.
 ConvertOptions parseConvertOptions(const std::vector<std::string>& arguments);
+
+inline constexpr std::string_view kProgramName = "vezu-convert";
+inline constexpr const char* kConvertVersion = "vezu-convert (Korbane Vezu 4.2)";
 
 inline constexpr const char* kConvertUsage =
     "usage: vezu-convert --model kr10|kr20 [--locale NAME] LISTING [--summary] [--csv FILE]\n"
     "                    [--xlsx FILE] [--pdf FILE [--lot N] [--layout FILE]]\n"
     "       vezu-convert --model kr10|kr20 [--locale NAME] --capture PORT [--wait SECONDS]\n"
     "                    [--capture-file FILE] [same outputs]\n"
-    "       vezu-convert --help";
+    "       vezu-convert --help | --version\n"
+    "FILE may be - for --csv: the CSV goes to standard output.";
 
 // What --help prints after the usage.
 inline constexpr const char* kConvertHelp =

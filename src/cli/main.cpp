@@ -1,8 +1,11 @@
 // vezu-convert: reads a listing as the program does and writes its exports,
 // without a window.
 #include <exception>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "base/error.hpp"
@@ -49,6 +52,41 @@ void capture(WeighingCommands& commands, const ConvertOptions& options) {
     commands.ConectarExecute(session, *options.capturePort, options.captureFile.value_or(""));
 }
 
+// An error of one of the run's files: the program's text after the file's name.
+class FileError : public std::exception {
+public:
+    FileError(const std::string& file, const std::exception& error)
+        : text_(std::string(kProgramName) + ": " + file + ": " + error.what()) {}
+    const char* what() const noexcept override { return text_.c_str(); }
+
+private:
+    std::string text_;
+};
+
+// Runs one step of the conversion; what it throws names `file`.
+template <typename Step> auto concerning(const std::string& file, const Step& step) {
+    try {
+        return step();
+    } catch (const FileError&) {
+        throw;
+    } catch (const std::exception& error) {
+        throw FileError(file, error);
+    }
+}
+
+// "--csv -": the file is written beside the temporary folder, then copied out.
+std::string stdoutStandIn() {
+    return (std::filesystem::temp_directory_path() /
+            ("vezu-convert-" + std::to_string(::getpid()) + ".csv"))
+        .string();
+}
+
+void copyToStdout(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::cout << in.rdbuf();
+    std::cout.flush();
+}
+
 int run(const ConvertOptions& options) {
     WeighingStore store;
     NonInteractiveInteraction ui;
@@ -63,26 +101,36 @@ int run(const ConvertOptions& options) {
 
     ui.listing = options.listing;
     if (options.capturePort) {
-        capture(commands, options);
+        concerning(*options.capturePort, [&] {
+            capture(commands, options);
+            return 0;
+        });
     } else {
-        commands.PendriveExecute();
+        concerning(options.listing, [&] { return commands.PendriveExecute(); });
     }
     if (options.summary) {
         printSummary(store, options.model);
     }
 
     std::vector<std::string> nothing;
+    const bool csvToStdout = options.csv == "-";
     const auto exportTo = [&](const std::optional<std::string>& file, const char* filter,
                               const char* option, const auto& command) {
         if (!file) {
             return;
         }
         ui.saveNames = {{filter, *file}};
-        if (command() == CommandResult::NothingToExport) {
+        const bool standIn = csvToStdout && std::string_view(option) == "--csv";
+        if (concerning(standIn ? "-" : *file, command) == CommandResult::NothingToExport) {
             nothing.push_back(option);
         }
     };
-    exportTo(options.csv, kCsvFilter, "--csv", [&] { return commands.ExportcvsExecute(); });
+    const auto csvFile = csvToStdout ? std::optional(stdoutStandIn()) : options.csv;
+    exportTo(csvFile, kCsvFilter, "--csv", [&] { return commands.ExportcvsExecute(); });
+    if (csvToStdout && std::filesystem::exists(*csvFile)) {
+        copyToStdout(*csvFile);
+        std::filesystem::remove(*csvFile);
+    }
     exportTo(options.xlsx, kWorkbookFilter, "--xlsx", [&] { return commands.ExpotExcelExecute(); });
     if (options.pdf && options.model == Model::Kr20 && store.hasKr20Data() &&
         options.lot > store.C) {
@@ -92,7 +140,7 @@ int run(const ConvertOptions& options) {
     exportTo(options.pdf, kPdfFilter, "--pdf",
              [&] { return commands.PDFExecute(options.lot - 1); });
     if (!nothing.empty()) {
-        std::string line = "vezu-convert: nothing to export for";
+        std::string line = std::string(kProgramName) + ": nothing to export for";
         for (const std::string& option : nothing) {
             line += " " + option;
         }
@@ -116,10 +164,16 @@ int main(int argc, char** argv) {
         std::cout << kConvertUsage << "\n\n" << kConvertHelp << "\n";
         return kExitDone;
     }
+    if (options.version) {
+        std::cout << kConvertVersion << "\n";
+        return kExitDone;
+    }
     try {
         return run(options);
-    } catch (const std::exception& error) {
+    } catch (const FileError& error) {
         std::cerr << error.what() << "\n";
-        return kExitError;
+    } catch (const std::exception& error) {
+        std::cerr << kProgramName << ": " << error.what() << "\n";
     }
+    return kExitError;
 }

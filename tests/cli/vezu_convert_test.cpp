@@ -78,18 +78,21 @@ TEST(VezuConvert, WritesTheCsvUnderTheNameGiven) {
     fs::remove(out);
 }
 
-TEST(VezuConvert, FailuresPrintTheProgramsTextAndExitWithOne) {
+TEST(VezuConvert, FailuresPrintTheProgramsTextAfterTheFileAndExitWithOne) {
     struct Case {
         std::string arguments;
         std::string error;
     };
+    const std::string noHeader = fixtures + "/kr10-no-header.txt";
+    const std::string missing = fixtures + "/no-such-file.txt";
+    const std::string comma = fixtures + "/kr20-comma-value.txt";
     for (const Case& c :
-         {Case{"--model kr10 " + fixtures + "/kr10-no-header.txt", "Arquivo inválido !\n"},
-          Case{"--model kr10 " + fixtures + "/no-such-file.txt", "Arquivo não existe !\n"},
-          Case{"--model kr20 --locale pt_BR " + fixtures + "/kr20-comma-value.txt",
-               "'1.5' is not a valid floating point value\n"},
+         {Case{"--model kr10 " + noHeader, "vezu-convert: " + noHeader + ": Arquivo inválido !\n"},
+          Case{"--model kr10 " + missing, "vezu-convert: " + missing + ": Arquivo não existe !\n"},
+          Case{"--model kr20 --locale pt_BR " + comma,
+               "vezu-convert: " + comma + ": '1.5' is not a valid floating point value\n"},
           Case{"--model kr10 " + fixtures + "/kr10-three.txt --csv /nonexistent-folder/x.csv",
-               "Path not found\n"}}) {
+               "vezu-convert: /nonexistent-folder/x.csv: Path not found\n"}}) {
         const ConvertRun run = convert(c.arguments);
         EXPECT_EQ(run.exitCode, 1) << c.arguments;
         EXPECT_EQ(run.err, c.error) << c.arguments;
@@ -105,6 +108,38 @@ TEST(VezuConvert, BadArgumentsAreUsageErrors) {
         EXPECT_EQ(run.exitCode, 2) << arguments;
         EXPECT_NE(run.err.find("usage: vezu-convert"), std::string::npos) << arguments;
     }
+}
+
+TEST(VezuConvert, UsageErrorsSayWhy) {
+    struct Case {
+        std::string arguments;
+        std::string why;
+    };
+    for (const Case& c :
+         {Case{"--model kr10 --locale xx_YY a.txt", "vezu-convert: unknown locale 'xx_YY'\n"},
+          Case{"--model kr10 --capture ttyS0 --wait 0",
+               "vezu-convert: --wait needs a number of seconds above 0\n"},
+          Case{"--model kr10 --capture ttyS0 --wait=-3",
+               "vezu-convert: --wait needs a number of seconds above 0\n"},
+          Case{"--model kr10 --bogus a.txt", "vezu-convert: unknown option --bogus\n"},
+          Case{"--model", "vezu-convert: --model needs a value\n"}}) {
+        const ConvertRun run = convert(c.arguments);
+        EXPECT_EQ(run.exitCode, 2) << c.arguments;
+        EXPECT_TRUE(run.err.starts_with(c.why)) << run.err;
+    }
+}
+
+TEST(VezuConvert, ConventionalCommandLine) {
+    // --opt=value, "--" before the listing, and the CSV on standard output.
+    const ConvertRun run =
+        convert("--model=kr10 --locale=pt_BR --csv - -- " + fixtures + "/kr10-three.txt");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(run.out.starts_with("Serial;ID;PESO;\r\n1;BR5500876;395;;;;;\r\n")) << run.out;
+    EXPECT_FALSE(fs::exists("-"));
+
+    const ConvertRun version = convert("--version");
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "vezu-convert (Korbane Vezu 4.2)\n");
 }
 
 TEST(VezuConvert, HelpNamesTheExitStatusesOnStdout) {
