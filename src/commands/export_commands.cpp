@@ -20,43 +20,48 @@ std::optional<std::string> WeighingCommands::chooseCsvFile() {
     return namesAsGiven_ ? *chosen : withCsvExtension(*chosen);
 }
 
+// Nothing loaded ends silently; then the question, the dialog, the file.
+CommandResult WeighingCommands::exportCsv(bool loaded, const char* question,
+                                          const std::function<void(const std::string&)>& write) {
+    if (!loaded) {
+        return CommandResult::NothingToExport;
+    }
+    if (!ui_.ask(question)) {
+        return CommandResult::Cancelled;
+    }
+    const auto path = chooseCsvFile();
+    if (!path) {
+        return CommandResult::Cancelled;
+    }
+    write(*path);
+    ui_.shellOpen(*path);
+    return CommandResult::Done;
+}
+
 CommandResult WeighingCommands::ExportcvsExecute() {
     CommandResult result = CommandResult::NothingToExport;
     if (Modelo == 0) {
-        if (!store_.hasKr10Data()) {
-            return CommandResult::NothingToExport;
-        }
-        if (!ui_.ask(kExportKr10Question)) {
-            return CommandResult::Cancelled;
-        }
-        const auto path = chooseCsvFile();
-        if (!path) {
-            return CommandResult::Cancelled;
-        }
-        writeKr10Csv(store_.CDS1(), *path, fs_);
-        ui_.shellOpen(*path);
-        result = CommandResult::Done;
+        result =
+            exportCsv(store_.hasKr10Data(), kExportKr10Question,
+                      [this](const std::string& path) { writeKr10Csv(store_.CDS1(), path, fs_); });
     }
     if (Modelo == 1) {
-        if (!store_.hasKr20Data()) {
-            return CommandResult::NothingToExport;
-        }
-        if (!ui_.ask(kExportKr20Question)) {
-            return CommandResult::Cancelled;
-        }
-        const auto path = chooseCsvFile();
-        if (!path) {
-            return CommandResult::Cancelled;
-        }
-        writeKr20Csv(store_, *path, fs_);
-        ui_.shellOpen(*path);
-        result = CommandResult::Done;
+        result = exportCsv(store_.hasKr20Data(), kExportKr20Question,
+                           [this](const std::string& path) { writeKr20Csv(store_, path, fs_); });
     }
     return result;
 }
 
 // SaveDialog1 opens in "Arquivos" with the plan's name every time.
-CommandResult WeighingCommands::saveWorkbook(const SheetPlan& plan) {
+CommandResult WeighingCommands::exportWorkbook(bool loaded, const char* question,
+                                               const std::function<SheetPlan()>& makePlan) {
+    if (!loaded) {
+        return CommandResult::NothingToExport;
+    }
+    if (!ui_.ask(question)) {
+        return CommandResult::Cancelled;
+    }
+    const SheetPlan plan = makePlan();
     const std::string suggested =
         CamCon + kWorkbookFolder + "/" + safeFileName(plan.suggestedFileName);
     const auto chosen = ui_.saveFile(suggested, kWorkbookFilter);
@@ -72,22 +77,12 @@ CommandResult WeighingCommands::saveWorkbook(const SheetPlan& plan) {
 CommandResult WeighingCommands::ExpotExcelExecute() {
     CommandResult result = CommandResult::NothingToExport;
     if (Modelo == 0) {
-        if (!store_.hasKr10Data()) {
-            return CommandResult::NothingToExport;
-        }
-        if (!ui_.ask(kExportKr10Question)) {
-            return CommandResult::Cancelled;
-        }
-        result = saveWorkbook(kr10SheetPlan(store_, fs_));
+        result = exportWorkbook(store_.hasKr10Data(), kExportKr10Question,
+                                [this] { return kr10SheetPlan(store_, fs_); });
     }
     if (Modelo == 1) {
-        if (!store_.hasKr20Data()) {
-            return CommandResult::NothingToExport;
-        }
-        if (!ui_.ask(kExportKr20Question)) {
-            return CommandResult::Cancelled;
-        }
-        result = saveWorkbook(kr20SheetPlan(store_, fs_, today_()));
+        result = exportWorkbook(store_.hasKr20Data(), kExportKr20Question,
+                                [this] { return kr20SheetPlan(store_, fs_, today_()); });
     }
     return result;
 }

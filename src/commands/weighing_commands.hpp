@@ -77,7 +77,10 @@ private:
     bool discardBeforeLoading();
     CommandResult load(const std::function<void()>& parser);
     std::optional<std::string> chooseCsvFile();
-    CommandResult saveWorkbook(const SheetPlan& plan);
+    CommandResult exportCsv(bool loaded, const char* question,
+                            const std::function<void(const std::string&)>& write);
+    CommandResult exportWorkbook(bool loaded, const char* question,
+                                 const std::function<SheetPlan()>& makePlan);
     CommandResult exportReport(Report& report);
     Report* setUpKr20Report(int activePage, ReportOutput output);
     std::string todayText() const;
