@@ -9,9 +9,7 @@
 #include <vector>
 
 #include "base/error.hpp"
-#include "capture/capture.hpp"
-#include "capture/capture_texts.hpp"
-#include "capture/real_time_loop.hpp"
+#include "capture/headless_capture.hpp"
 #include "cli/convert_options.hpp"
 #include "cli/exit_status.hpp"
 #include "commands/command_texts.hpp"
@@ -38,18 +36,6 @@ void printSummary(const WeighingStore& store, Model model) {
     std::cout << "S1=" << store.S1 << "\nS2=" << store.S2 << "\nS3=" << store.S3
               << "\nS4=" << store.S4 << "\nS5=" << store.S5 << "\nS6=" << store.S6
               << "\nlots=" << lots << "\nrecords=" << records << "\n";
-}
-
-// "Conectar Indicador" on a real-time clock; no result text to wait for.
-void capture(WeighingCommands& commands, const ConvertOptions& options) {
-    RealTimeLoop::Timer timer1(std::chrono::seconds(captureWaitSeconds(options.waitSeconds)));
-    RealTimeLoop::Timer timer2(RealTimeLoop::Clock::duration::zero());
-    Capture* machine = nullptr;
-    RealTimeLoop loop(
-        timer1, timer2, [&] { machine->Timer1Timer(); }, [&] { machine->Timer2Timer(); });
-    Capture session(timer1, timer2, loop, &loop.queue());
-    machine = &session;
-    commands.ConectarExecute(session, *options.capturePort, options.captureFile.value_or(""));
 }
 
 // An error of one of the run's files: the program's text after the file's name.
@@ -102,8 +88,9 @@ int run(const ConvertOptions& options) {
     ui.listing = options.listing;
     if (options.capturePort) {
         concerning(*options.capturePort, [&] {
-            capture(commands, options);
-            return 0;
+            RealTimeCapture capture(options.waitSeconds);
+            return commands.ConectarExecute(capture.machine(), *options.capturePort,
+                                            options.captureFile.value_or(""));
         });
     } else {
         concerning(options.listing, [&] { return commands.PendriveExecute(); });
