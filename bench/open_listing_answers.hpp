@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <optional>
 
-#include "app/user_interaction.hpp"
+#include <string>
+
+#include "commands/user_interaction.hpp"
 
 namespace vezu {
 
@@ -11,20 +13,24 @@ namespace vezu {
 // errors are printed, since a benchmark that meets one measures nothing.
 class OpenListingAnswers : public UserInteraction {
 public:
-    explicit OpenListingAnswers(QString listing) : listing_(std::move(listing)) {}
-    bool ask(const QString&) override { return true; }
-    bool confirm(const QString&) override { return false; }
-    void showError(const QString& text) override {
-        std::fprintf(stderr, "error: %s\n", text.toUtf8().constData());
+    explicit OpenListingAnswers(std::string listing) : listing_(std::move(listing)) {}
+    bool ask(const std::string&) override { return true; }
+    bool confirm(const std::string&) override { return false; }
+    void showError(const std::string& text) override {
+        std::fprintf(stderr, "error: %s\n", text.c_str());
     }
-    void showMessage(const QString&) override {}
-    std::optional<QString> openFile(const QString&, const QString&) override { return listing_; }
-    std::optional<QString> saveFile(const QString&, const QString&) override { return {}; }
-    void shellOpen(const QString&) override {}
+    void showMessage(const std::string&) override {}
+    std::optional<std::string> openFile(const std::string&, const std::string&) override {
+        return listing_;
+    }
+    std::optional<std::string> saveFile(const std::string&, const std::string&) override {
+        return {};
+    }
+    void shellOpen(const std::string&) override {}
     void beep() override {}
 
 private:
-    QString listing_;
+    std::string listing_;
 };
 
 } // namespace vezu

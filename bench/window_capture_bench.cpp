@@ -16,8 +16,8 @@
 
 #include "app/app_windows.hpp"
 #include "app/fonts.hpp"
-#include "app/user_interaction.hpp"
 #include "bench_listing.hpp"
+#include "commands/user_interaction.hpp"
 #include "indicator_pty.hpp"
 
 namespace {
@@ -26,15 +26,19 @@ using namespace vezu;
 
 class AnswerOk : public UserInteraction {
 public:
-    bool ask(const QString&) override { return true; }
-    bool confirm(const QString&) override { return false; }
-    void showError(const QString& text) override {
-        std::fprintf(stderr, "error: %s\n", text.toUtf8().constData());
+    bool ask(const std::string&) override { return true; }
+    bool confirm(const std::string&) override { return false; }
+    void showError(const std::string& text) override {
+        std::fprintf(stderr, "error: %s\n", text.c_str());
     }
-    void showMessage(const QString& text) override { showError(text); }
-    std::optional<QString> openFile(const QString&, const QString&) override { return {}; }
-    std::optional<QString> saveFile(const QString&, const QString&) override { return {}; }
-    void shellOpen(const QString&) override {}
+    void showMessage(const std::string& text) override { showError(text); }
+    std::optional<std::string> openFile(const std::string&, const std::string&) override {
+        return {};
+    }
+    std::optional<std::string> saveFile(const std::string&, const std::string&) override {
+        return {};
+    }
+    void shellOpen(const std::string&) override {}
     void beep() override {}
 };
 

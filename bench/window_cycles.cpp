@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     std::ofstream((home.path() + "/Documents/Korbane/Config.ini").toStdString())
         << "[CONF]\r\nPorta=ttyS0\r\nEsper=10\r\nIndic=1\r\n";
 
-    OpenListingAnswers ui(QStringLiteral(VEZU_EXAMPLES "/kr20-listing.txt"));
+    OpenListingAnswers ui(VEZU_EXAMPLES "/kr20-listing.txt");
     AppWindows windows(ui, formatSettingsForLocale("pt_BR"));
     windows.FrmPrinc.show();
 

@@ -10,8 +10,8 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <optional>
 
@@ -55,7 +55,7 @@ WindowRun openInWindow(const std::string& listing) {
     std::ofstream((home.path() + "/Documents/Korbane/Config.ini").toStdString())
         << "[CONF]\r\nPorta=ttyS0\r\nEsper=10\r\nIndic=1\r\n";
 
-    OpenListingAnswers ui(QString::fromStdString(listing));
+    OpenListingAnswers ui(listing);
     AppWindows windows(ui, formatSettingsForLocale("pt_BR"));
     windows.FrmPrinc.show();
     QApplication::processEvents();

@@ -7,8 +7,7 @@
 #include <climits>
 
 #include "app/dialog_look.hpp"
-#include "app/error_report.hpp"
-#include "app/user_interaction.hpp"
+#include "commands/user_interaction.hpp"
 #include "settings/ini_file.hpp"
 
 namespace vezu {
@@ -116,7 +115,7 @@ void FrmConfig::btnaplicaClick() {
         ini.writeInteger("CONF", "Esper", seconds);
         ini.writeInteger("CONF", "Indic", model);
     } catch (const std::exception& error) {
-        ui_.showError(withFullStop(QString::fromUtf8(error.what())));
+        ui_.reportError(error);
         return;
     }
     emit applied(port, seconds, model);

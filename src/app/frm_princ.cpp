@@ -7,18 +7,17 @@
 #include <climits>
 #include <utility>
 
-#include "app/data_folder.hpp"
 #include "app/dialog_look.hpp"
-#include "app/error_report.hpp"
 #include "app/frm_aguarde.hpp"
 #include "app/frm_config.hpp"
 #include "app/frm_monitor.hpp"
 #include "app/parse_observer.hpp"
 #include "app/serial_port_list.hpp"
 #include "app/texts.hpp"
-#include "app/user_interaction.hpp"
 #include "base/error.hpp"
 #include "capture/capture_texts.hpp"
+#include "commands/command_texts.hpp"
+#include "commands/user_interaction.hpp"
 #include "export/weighing_layouts.hpp"
 #include "locale/data_folder.hpp"
 #include "settings/ini_file.hpp"
@@ -84,22 +83,21 @@ FrmPrinc::FrmPrinc(UserInteraction& ui, FormatSettings fs)
     Timer2.setInterval(kResultShownMs);
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     connect(&Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
-    newComPort();
+    capture_.setOnRxChar([this](serial::TCustomComPort& sender, std::int32_t count) {
+        ComPort1RxChar(sender, count);
+    });
     wakeGuiForDeliveries();
 
     reportDialogs_.setParentWindow(this);
-    reportCommands_.setFormatSettings(fs_);
+    commands_.setFormatSettings(fs_);
 
     buildActions();
     buildRibbon();
 }
 
-// The port's handler uses the timers, the capture and the wait dialog: the
-// port goes before them, and a delivery still on its way finds no handler.
+// The grids read the tables until they go: pages first, then the store.
 FrmPrinc::~FrmPrinc() {
-    ComPort1->OnRxChar = nullptr;
-    ComPort1.reset();
-    // The grids read the tables until they go: pages first, then the store.
+    capture_.ComPort1().OnRxChar = nullptr;
     pages_.removeAll();
 }
 
@@ -144,7 +142,8 @@ void FrmPrinc::buildActions() {
     connect(ExpotExcel, &QAction::triggered, this,
             [this] { runDataCommand([this] { ExpotExcelExecute(); }); });
     connect(PDF, &QAction::triggered, this, [this] { runDataCommand([this] { PDFExecute(); }); });
-    connect(Imprimir, &QAction::triggered, this, [this] { runDataCommand([this] { ImprimirExecute(); }); });
+    connect(Imprimir, &QAction::triggered, this,
+            [this] { runDataCommand([this] { ImprimirExecute(); }); });
     connect(Config, &QAction::triggered, this, [this] { runCommand([this] { ConfigExecute(); }); });
     connect(Sobre, &QAction::triggered, this, [this] { runCommand([this] { SobreExecute(); }); });
     connect(Fechar, &QAction::triggered, this, [this] { runCommand([this] { FecharExecute(); }); });
@@ -152,8 +151,8 @@ void FrmPrinc::buildActions() {
 }
 
 void FrmPrinc::buildRibbon() {
-    RibbonGroup* receive = Ribbon1->addGroup(QStringLiteral("RibbonGroup1"),
-                                             QStringLiteral("Receber Dados"), 4, 119);
+    RibbonGroup* receive =
+        Ribbon1->addGroup(QStringLiteral("RibbonGroup1"), QStringLiteral("Receber Dados"), 4, 119);
     receive->addLarge(Pendrive, QStringLiteral("&Pen-drive"), 3);
     receive->addLarge(Conectar, QStringLiteral("&Indicador"), 2);
 
@@ -192,22 +191,23 @@ void FrmPrinc::showEvent(QShowEvent* event) {
 
 void FrmPrinc::FormShow() {
     Monitor = false;
-    capture_.reset();
     Timer1.stop();
 
-    CamCon = QString::fromStdString(dataFolder());
-    pendriveFolder_ = CamCon + QStringLiteral("Pesagens");
-    workbookFolder_ = CamCon + QStringLiteral("Arquivos");
+    CamCon = dataFolder();
 
     const QStringList ports = listSerialPorts();
-    prepareDataFolder(CamCon, ports);
+    std::vector<std::string> portNames;
+    for (const QString& port : ports) {
+        portNames.push_back(port.toStdString());
+    }
+    prepareDataFolder(CamCon, portNames);
     try {
-        writeKr20LayoutFileIfMissing(CamCon.toStdString());
+        writeKr20LayoutFileIfMissing(CamCon);
     } catch (const Error&) {
         // Without it the KR-20 report uses the built-in layout.
     }
 
-    const QString settingsFile = CamCon + QStringLiteral("Config.ini");
+    const QString settingsFile = QString::fromStdString(CamCon) + QStringLiteral("Config.ini");
     const IniFile ini(settingsFile.toStdString());
     const int model = ini.readInteger("CONF", "Indic", kNoModel);
     portName_ = QString::fromStdString(ini.readString("CONF", "Porta", portName_.toStdString()));
@@ -237,23 +237,22 @@ void FrmPrinc::applySettings(const QString& port, int seconds, int model) {
     setModel(model);
 }
 
-bool FrmPrinc::runCommand(const std::function<void()>& command,
-                          const std::function<void()>& tidyUp) {
+QString FrmPrinc::pendriveFolder() const {
+    return QString::fromStdString(CamCon + kPendriveFolder);
+}
+
+QString FrmPrinc::workbookFolder() const {
+    return QString::fromStdString(CamCon + kWorkbookFolder);
+}
+
+void FrmPrinc::runCommand(const std::function<void()>& command) {
     try {
         command();
-        return true;
     } catch (const ParseAborted&) {
         // The window is closing; nothing to report.
-        if (tidyUp) {
-            tidyUp();
-        }
     } catch (const std::exception& error) {
-        if (tidyUp) {
-            tidyUp();
-        }
-        ui_.showError(withFullStop(QString::fromUtf8(error.what())));
+        ui_.reportError(error);
     }
-    return false;
 }
 
 void FrmPrinc::runDataCommand(const std::function<void()>& command) {

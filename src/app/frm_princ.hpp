@@ -2,8 +2,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
-#include <optional>
 
 #include <QAction>
 #include <QProgressBar>
@@ -11,15 +9,15 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "app/frm_princ_views.hpp"
 #include "app/listing_pages.hpp"
 #include "app/qt_report_dialogs.hpp"
-#include "app/report_commands.hpp"
 #include "app/ribbon.hpp"
 #include "base/format_settings.hpp"
-#include "capture/capture_session.hpp"
+#include "capture/capture.hpp"
+#include "commands/listing_view.hpp"
+#include "commands/weighing_commands.hpp"
 #include "data/weighing_store.hpp"
-#include "import/listing_observer.hpp"
-#include "serial/com_port.hpp"
 
 namespace vezu {
 
@@ -29,9 +27,10 @@ class FrmMonitor;
 class FrmSobre;
 class UserInteraction;
 
-// The main window: ribbon, listing pages, progress bar, the commands and
-// the state they share.
-class FrmPrinc : public QWidget {
+// The main window: ribbon, listing pages, progress bar, and the handlers of
+// its commands, which run the command layer's flows and show what they
+// announce.
+class FrmPrinc : public QWidget, private ListingView, private CaptureView {
 public:
     FrmPrinc(UserInteraction& ui, FormatSettings fs);
     ~FrmPrinc() override;
@@ -60,21 +59,19 @@ public:
     // The settings dialog's "Aplicar": port name, waiting time, model.
     void applySettings(const QString& port, int seconds, int model);
 
-    // State shared by the commands.
-    std::int32_t Modelo = 0;
-    QString CamCon;
-    QString Caminho;
-    bool Monitor = false;
-
+    WeighingCommands& commands() { return commands_; }
     WeighingStore& store() { return store_; }
     ListingPages& pages() { return pages_; }
     // The port ComPort1 opens; the serial component takes it over.
     const QString& portName() const { return portName_; }
-    const QString& pendriveFolder() const { return pendriveFolder_; }
-    const QString& workbookFolder() const { return workbookFolder_; }
+    QString pendriveFolder() const;
+    QString workbookFolder() const;
     bool isParsing() const { return parsing_; }
+    serial::TComPort& ComPort1() { return capture_.ComPort1(); }
     // AuxText and Recebido of the capture under way; null between captures.
-    const CaptureSession* capture() const { return capture_ ? &*capture_ : nullptr; }
+    const CaptureSession* capture() const { return capture_.session(); }
+
+    bool Monitor = false;
 
     QAction* Pendrive;
     QAction* Conectar;
@@ -90,8 +87,6 @@ public:
     Ribbon* Ribbon1;
     QTabWidget* PageControl1;
     QProgressBar* ProgressBar1;
-    // Replaced by a new one when closing fails, which frees the device.
-    std::unique_ptr<serial::TComPort> ComPort1;
     // The capture ends after Timer1's interval of silence on the line.
     QTimer Timer1;
     // Closes the wait dialog once the capture's result has been shown.
@@ -107,45 +102,46 @@ private:
     void buildRibbon();
     void setModel(int model);
 
-    void Action1Execute();
-    void Action2Execute();
-    void runParser(const std::function<void(ListingObserver&)>& parse);
+    // What the command layer announces.
+    void removePages() override;
+    void parse(const std::function<void(ListingObserver&)>& run) override;
     void finishParse();
-    // Asks before loaded data goes; false when the user keeps it.
-    bool discardBeforeLoading();
+    void clearMonitor() override;
+    void setWaitText(const std::string& text) override;
+    void setAnimating(bool animating) override;
+    void runWaitDialog() override;
+    void closeWaitDialog() override;
 
-    // Runs a command; an error it raises reaches the general error report,
-    // after tidyUp has put right what the command left half done. False
-    // when the command did not finish.
-    bool runCommand(const std::function<void()>& command, const std::function<void()>& tidyUp = {});
+    // Runs a command; an error it raises reaches the general error report.
+    void runCommand(const std::function<void()>& command);
     // Commands that load or export data are refused while a parse runs:
     // a second parse, or an export, would meet half-built tables.
     void runDataCommand(const std::function<void()>& command);
-
-    // Capture file, port closed, parse: the end of a capture.
-    void finishCapture();
-    void newComPort();
-    void closeComPort();
 
     UserInteraction& ui_;
     FormatSettings fs_;
     WeighingStore store_;
     ListingPages pages_;
     QtReportDialogs reportDialogs_;
-    ReportCommands reportCommands_{store_, ui_, reportDialogs_};
+    WeighingCommands commands_{store_, ui_, reportDialogs_, *this};
+    QtCaptureTimer timer1_{Timer1};
+    QtCaptureTimer timer2_{Timer2};
+    // Goes before the timers and the dialogs its handlers use.
+    Capture capture_{timer1_, timer2_, *this};
     FrmConfig* config_ = nullptr;
     FrmSobre* sobre_ = nullptr;
     FrmMonitor* monitor_ = nullptr;
     FrmAguarde* aguarde_ = nullptr;
-    // What the capture under way has received; empty between captures.
-    std::optional<CaptureSession> capture_;
     QString portName_ = QStringLiteral("ttyS0");
-    QString pendriveFolder_;
-    QString workbookFolder_;
-    QString csvFileName_;
     bool shown_ = false;
     bool parsing_ = false;
     bool closeRequested_ = false;
+
+public:
+    // The state the commands share, kept by the command layer.
+    std::int32_t& Modelo = commands_.Modelo;
+    std::string& CamCon = commands_.CamCon;
+    std::string& Caminho = commands_.Caminho;
 };
 
 } // namespace vezu

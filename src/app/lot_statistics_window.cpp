@@ -18,7 +18,8 @@
 #include "analysis/lot_statistics.hpp"
 #include "analysis/point_decimal.hpp"
 #include "analysis/store_access.hpp"
-#include "app/error_report.hpp"
+#include "commands/command_texts.hpp"
+#include "commands/error_report.hpp"
 #include "app/texts.hpp"
 #include "base/atomic_file.hpp"
 #include "base/error.hpp"
@@ -172,7 +173,7 @@ LotStatisticsWindow::LotStatisticsWindow(const WeighingStore& store, ListingMode
         return chosen.isEmpty() ? std::nullopt : std::optional<QString>(chosen);
     };
     showError = [this](const QString& text) {
-        QMessageBox::critical(this, QString::fromUtf8(kAppTitle), withFullStop(text));
+        QMessageBox::critical(this, QString::fromUtf8(kAppTitle), QString::fromStdString(withFullStop(text.toStdString())));
     };
     refresh();
 }

@@ -6,7 +6,7 @@
 #include <climits>
 #include <utility>
 
-#include "app/user_interaction.hpp"
+#include "commands/user_interaction.hpp"
 #include "import/kr20_parser.hpp"
 
 namespace vezu {

@@ -16,8 +16,8 @@ bool QtReportDialogs::editPdfOptions(PdfExportSettings& settings) {
     return true;
 }
 
-void QtReportDialogs::showReportError(const QString& text) {
-    QMessageBox::critical(parent_, QStringLiteral("Error"), text);
+void QtReportDialogs::showReportError(const std::string& text) {
+    QMessageBox::critical(parent_, QStringLiteral("Error"), QString::fromStdString(text));
 }
 
 void QtReportDialogs::showPreview(Report& report, PdfExport& pdfExport) {

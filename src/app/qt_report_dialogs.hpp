@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/report_dialogs.hpp"
+#include "commands/report_dialogs.hpp"
 
 namespace vezu {
 
@@ -13,7 +13,7 @@ public:
     void setParentWindow(QWidget* window) { parent_ = window; }
 
     bool editPdfOptions(PdfExportSettings& settings) override;
-    void showReportError(const QString& text) override;
+    void showReportError(const std::string& text) override;
     void showPreview(Report& report, PdfExport& pdfExport) override;
 
 private:

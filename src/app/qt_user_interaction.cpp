@@ -11,57 +11,65 @@
 namespace vezu {
 namespace {
 
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 bool okCancel(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
     QMessageBox box(icon, title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok;
 }
 
-std::optional<QString> chosen(const QString& fileName) {
+std::optional<std::string> chosen(const QString& fileName) {
     if (fileName.isEmpty()) {
         return std::nullopt;
     }
-    return fileName;
+    return fileName.toStdString();
 }
 
 } // namespace
 
-bool QtUserInteraction::ask(const QString& question) {
-    return okCancel(parent_, QMessageBox::NoIcon, QString::fromUtf8(kQuestionTitle), question);
+bool QtUserInteraction::ask(const std::string& question) {
+    return okCancel(parent_, QMessageBox::NoIcon, QString::fromUtf8(kQuestionTitle), qt(question));
 }
 
-bool QtUserInteraction::confirm(const QString& question) {
-    return okCancel(parent_, QMessageBox::Question, QStringLiteral("Confirm"), question);
+bool QtUserInteraction::confirm(const std::string& question) {
+    return okCancel(parent_, QMessageBox::Question, QStringLiteral("Confirm"), qt(question));
 }
 
-void QtUserInteraction::showError(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kAppTitle), text, QMessageBox::Ok,
+void QtUserInteraction::showError(const std::string& text) {
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kAppTitle), qt(text), QMessageBox::Ok,
                     parent_);
     box.exec();
 }
 
-void QtUserInteraction::showMessage(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kAppTitle), text, QMessageBox::Ok,
+void QtUserInteraction::showMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kAppTitle), qt(text), QMessageBox::Ok,
                     parent_);
     box.exec();
 }
 
-std::optional<QString> QtUserInteraction::openFile(const QString& folder, const QString& filter) {
-    return chosen(QFileDialog::getOpenFileName(parent_, QString(), folder, filter));
+std::optional<std::string> QtUserInteraction::openFile(const std::string& folder,
+                                                       const std::string& filter) {
+    return chosen(QFileDialog::getOpenFileName(parent_, QString(), qt(folder), qt(filter)));
 }
 
-// The file is replaced without a question, and the name gets its ".csv"
+// The file is replaced without a question, and the name gets its extension
 // afterwards, so the dialog's own overwrite question would ask about the
 // wrong file.
-std::optional<QString> QtUserInteraction::saveFile(const QString& fileName, const QString& filter) {
-    return chosen(QFileDialog::getSaveFileName(parent_, QString(), fileName, filter, nullptr,
-                                               QFileDialog::DontConfirmOverwrite));
+std::optional<std::string> QtUserInteraction::saveFile(const std::string& fileName,
+                                                       const std::string& filter) {
+    return chosen(QFileDialog::getSaveFileName(parent_, QString(), qt(fileName), qt(filter),
+                                               nullptr, QFileDialog::DontConfirmOverwrite));
 }
 
-void QtUserInteraction::shellOpen(const QString& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+void QtUserInteraction::shellOpen(const std::string& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(qt(path)));
 }
 
-void QtUserInteraction::beep() { QApplication::beep(); }
+void QtUserInteraction::beep() {
+    QApplication::beep();
+}
 
 } // namespace vezu

@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/user_interaction.hpp"
+#include "commands/user_interaction.hpp"
 
 namespace vezu {
 
@@ -12,13 +12,15 @@ class QtUserInteraction : public UserInteraction {
 public:
     void setParentWindow(QWidget* window) { parent_ = window; }
 
-    bool ask(const QString& question) override;
-    bool confirm(const QString& question) override;
-    void showError(const QString& text) override;
-    void showMessage(const QString& text) override;
-    std::optional<QString> openFile(const QString& folder, const QString& filter) override;
-    std::optional<QString> saveFile(const QString& fileName, const QString& filter) override;
-    void shellOpen(const QString& path) override;
+    bool ask(const std::string& question) override;
+    bool confirm(const std::string& question) override;
+    void showError(const std::string& text) override;
+    void showMessage(const std::string& text) override;
+    std::optional<std::string> openFile(const std::string& folder,
+                                        const std::string& filter) override;
+    std::optional<std::string> saveFile(const std::string& fileName,
+                                        const std::string& filter) override;
+    void shellOpen(const std::string& path) override;
     void beep() override;
 
 private:

@@ -14,8 +14,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/pdf_export.hpp"
-#include "app/report_dialogs.hpp"
+#include "commands/pdf_export.hpp"
+#include "commands/report_dialogs.hpp"
 #include "app/report_printing.hpp"
 #include "base/error.hpp"
 #include "export/pdf_writer.hpp"
@@ -152,7 +152,7 @@ void ReportPreview::prepare() {
     report_.setPageListener(nullptr);
     showPages(&report_.preparedPages());
     if (!prepared) {
-        dialogs_.showReportError(QString::fromStdString(report_.errorReport()));
+        dialogs_.showReportError(report_.errorReport());
     }
 }
 
@@ -247,7 +247,7 @@ void ReportPreview::open() {
         opened_ = loadPreparedPages(path.toStdString());
         showPages(&opened_);
     } catch (const Error& error) {
-        dialogs_.showReportError(QString::fromUtf8(error.what()));
+        dialogs_.showReportError(error.what());
     }
 }
 
@@ -262,7 +262,7 @@ void ReportPreview::save() {
     try {
         savePreparedPages(*pages_, path.toStdString());
     } catch (const Error& error) {
-        dialogs_.showReportError(QString::fromUtf8(error.what()));
+        dialogs_.showReportError(error.what());
     }
 }
 
@@ -271,8 +271,7 @@ bool ReportPreview::refuseEmptyExport() {
         return false;
     }
     // Said before any dialog, since no file could come of it.
-    dialogs_.showReportError(QString::fromUtf8(kReportWithoutPages.data(),
-                                               static_cast<qsizetype>(kReportWithoutPages.size())));
+    dialogs_.showReportError(std::string(kReportWithoutPages));
     return true;
 }
 

@@ -24,7 +24,6 @@ public:
 
     RibbonGroup* addGroup(const QString& objectName, const QString& caption, int left, int width);
     ApplicationMenu& applicationMenu() { return *menu_; }
-    QToolButton& menuButton() { return *menuButton_; }
     void setHelpAction(QAction* help);
 
 protected:

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "app/texts.hpp"
-#include "app/user_interaction.hpp"
+#include "commands/user_interaction.hpp"
 
 namespace vezu {
 
@@ -63,7 +63,7 @@ void WeighingGrid::keyPressEvent(QKeyEvent* event) {
 }
 
 void WeighingGrid::deleteRecord() {
-    if (model_.currentRow() < 0 || !ui_.confirm(QString::fromUtf8(kDeleteRecordQuestion))) {
+    if (model_.currentRow() < 0 || !ui_.confirm(kDeleteRecordQuestion)) {
         return;
     }
     model_.deleteCurrentRecord();

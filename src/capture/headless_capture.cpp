@@ -1,38 +1,28 @@
 #include "capture/headless_capture.hpp"
 
-#include <chrono>
-
 #include "base/error.hpp"
 #include "capture/capture_texts.hpp"
-#include "serial/com_port.hpp"
 
 namespace vezu {
 
-void captureListing(const std::string& portName, int waitSeconds, CaptureSession& session) {
-    using Clock = std::chrono::steady_clock;
-    serial::HandOverQueue queue;
-    serial::TComPort port;
-    port.setHandOverQueue(queue);
-    port.SetPort(portName);
+RealTimeCapture::RealTimeCapture(int waitSeconds)
+    : timer1_(std::chrono::seconds(captureWaitSeconds(waitSeconds))),
+      timer2_(RealTimeLoop::Clock::duration::zero()),
+      loop_(
+          timer1_, timer2_, [this] { machine_.Timer1Timer(); }, [this] { machine_.Timer2Timer(); }),
+      machine_(timer1_, timer2_, loop_, &loop_.queue()) {}
 
-    const auto silence = std::chrono::seconds(captureWaitSeconds(waitSeconds));
-    auto lastArrival = Clock::now();
-    port.OnRxChar = [&](serial::TCustomComPort& sender, std::int32_t count) {
-        lastArrival = Clock::now();
-        std::string bytes;
-        sender.ReadStr(bytes, count);
-        session.received(bytes);
-    };
-    try {
-        port.SetConnected(true);
-    } catch (const Error&) {
-        port.SetConnected(false);
+void captureListing(const std::string& portName, int waitSeconds, CaptureSession& session) {
+    RealTimeCapture capture(waitSeconds);
+    Capture& machine = capture.machine();
+    const bool opened = machine.run(portName, session.captureFile(), [&](const std::string&) {
+        if (machine.session()->Recebido()) {
+            session.received({});
+        }
+    });
+    if (!opened) {
         throw Error(std::string(kCannotOpenPort));
     }
-    queue.processUntil([&] { return Clock::now() - lastArrival >= silence; });
-    // Closing first: a delivery still on its way lands before the file is written.
-    port.SetConnected(false);
-    session.writeCaptureFile();
 }
 
 } // namespace vezu

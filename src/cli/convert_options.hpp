@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vezu {
@@ -10,6 +11,8 @@ namespace vezu {
 enum class Model { Kr10, Kr20 };
 
 struct ConvertOptions {
+    bool help = false;
+    bool version = false;
     Model model = Model::Kr10;
     std::string locale;
     std::string listing;
@@ -24,13 +27,29 @@ struct ConvertOptions {
     std::optional<std::string> captureFile;
 };
 
-// Throws Error with a usage text for arguments it does not understand.
+// Throws Error, the program's name first, with a usage text for arguments it
+// does not understand. "--help" or "--version" alone is enough: nothing else
+// is required then.
 ConvertOptions parseConvertOptions(const std::vector<std::string>& arguments);
+
+inline constexpr std::string_view kProgramName = "vezu-convert";
+inline constexpr const char* kConvertVersion = "vezu-convert (Korbane Vezu 4.2)";
 
 inline constexpr const char* kConvertUsage =
     "usage: vezu-convert --model kr10|kr20 [--locale NAME] LISTING [--summary] [--csv FILE]\n"
     "                    [--xlsx FILE] [--pdf FILE [--lot N] [--layout FILE]]\n"
     "       vezu-convert --model kr10|kr20 [--locale NAME] --capture PORT [--wait SECONDS]\n"
-    "                    [--capture-file FILE] [same outputs]";
+    "                    [--capture-file FILE] [same outputs]\n"
+    "       vezu-convert --help | --version\n"
+    "FILE may be - for --csv: the CSV goes to standard output.";
+
+// What --help prints after the usage.
+inline constexpr const char* kConvertHelp =
+    "Exit status:\n"
+    "  0  done\n"
+    "  1  an error (the program's own text on stderr)\n"
+    "  2  a usage error\n"
+    "  3  nothing to export: the window would end silently; no file is written\n"
+    "  4  the capture was cut short because the device went away";
 
 } // namespace vezu

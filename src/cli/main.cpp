@@ -1,19 +1,20 @@
 // vezu-convert: reads a listing as the program does and writes its exports,
 // without a window.
-#include <cstdio>
 #include <exception>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <string>
+#include <unistd.h>
+#include <vector>
 
-#include "capture/capture_texts.hpp"
+#include "base/error.hpp"
 #include "capture/headless_capture.hpp"
 #include "cli/convert_options.hpp"
-#include "export/csv_writer.hpp"
-#include "export/short_date.hpp"
-#include "export/weighing_pdf.hpp"
-#include "export/xlsx_writer.hpp"
-#include "import/kr10_parser.hpp"
-#include "import/kr20_parser.hpp"
-#include "import/listing_file.hpp"
+#include "cli/exit_status.hpp"
+#include "commands/command_texts.hpp"
+#include "commands/non_interactive.hpp"
+#include "commands/weighing_commands.hpp"
 #include "locale/data_folder.hpp"
 #include "locale/locale_settings.hpp"
 
@@ -37,59 +38,129 @@ void printSummary(const WeighingStore& store, Model model) {
               << "\nlots=" << lots << "\nrecords=" << records << "\n";
 }
 
-int run(const ConvertOptions& options) {
-    const FormatSettings fs = formatSettingsForLocale(options.locale);
-    WeighingStore store;
-    ListingObserver quiet;
-    std::string listing = options.listing;
-    if (options.capturePort) {
-        CaptureSession session(options.captureFile.value_or(dataFolder() + std::string(kCaptureFileName)));
-        captureListing(*options.capturePort, options.waitSeconds, session);
-        listing = session.captureFile();
+// An error of one of the run's files: the program's text after the file's name.
+class FileError : public std::exception {
+public:
+    FileError(const std::string& file, const std::exception& error)
+        : text_(std::string(kProgramName) + ": " + file + ": " + error.what()) {}
+    const char* what() const noexcept override { return text_.c_str(); }
+
+private:
+    std::string text_;
+};
+
+// Runs one step of the conversion; what it throws names `file`.
+template <typename Step> auto concerning(const std::string& file, const Step& step) {
+    try {
+        return step();
+    } catch (const FileError&) {
+        throw;
+    } catch (const std::exception& error) {
+        throw FileError(file, error);
     }
-    ensureListingExists(listing);
-    if (options.model == Model::Kr10) {
-        parseKr10Listing(listing, store, fs, quiet);
+}
+
+// "--csv -": the file is written beside the temporary folder, then copied out.
+std::string stdoutStandIn() {
+    return (std::filesystem::temp_directory_path() /
+            ("vezu-convert-" + std::to_string(::getpid()) + ".csv"))
+        .string();
+}
+
+void copyToStdout(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::cout << in.rdbuf();
+    std::cout.flush();
+}
+
+int run(const ConvertOptions& options) {
+    WeighingStore store;
+    NonInteractiveInteraction ui;
+    NonInteractiveReportDialogs dialogs;
+    ListingView quiet;
+    WeighingCommands commands(store, ui, dialogs, quiet);
+    commands.setFormatSettings(formatSettingsForLocale(options.locale));
+    commands.setNamesAsGiven(true);
+    commands.setLayoutFile(options.layout);
+    commands.Modelo = options.model == Model::Kr10 ? 0 : 1;
+    commands.CamCon = dataFolder();
+
+    ui.listing = options.listing;
+    if (options.capturePort) {
+        concerning(*options.capturePort, [&] {
+            RealTimeCapture capture(options.waitSeconds);
+            return commands.ConectarExecute(capture.machine(), *options.capturePort,
+                                            options.captureFile.value_or(""));
+        });
     } else {
-        parseKr20Listing(listing, store, quiet);
+        concerning(options.listing, [&] { return commands.PendriveExecute(); });
     }
     if (options.summary) {
         printSummary(store, options.model);
     }
-    if (options.csv) {
-        if (options.model == Model::Kr10) {
-            writeKr10Csv(store.CDS1(), *options.csv, fs);
-        } else {
-            writeKr20Csv(store, *options.csv, fs);
+
+    std::vector<std::string> nothing;
+    const bool csvToStdout = options.csv == "-";
+    const auto exportTo = [&](const std::optional<std::string>& file, const char* filter,
+                              const char* option, const auto& command) {
+        if (!file) {
+            return;
         }
+        ui.saveNames = {{filter, *file}};
+        const bool standIn = csvToStdout && std::string_view(option) == "--csv";
+        if (concerning(standIn ? "-" : *file, command) == CommandResult::NothingToExport) {
+            nothing.push_back(option);
+        }
+    };
+    const auto csvFile = csvToStdout ? std::optional(stdoutStandIn()) : options.csv;
+    exportTo(csvFile, kCsvFilter, "--csv", [&] { return commands.ExportcvsExecute(); });
+    if (csvToStdout && std::filesystem::exists(*csvFile)) {
+        copyToStdout(*csvFile);
+        std::filesystem::remove(*csvFile);
     }
-    if (options.xlsx) {
-        if (options.model == Model::Kr10) {
-            writeWorkbook(kr10SheetPlan(store, fs), *options.xlsx);
-        } else {
-            writeWorkbook(kr20SheetPlan(store, fs, localToday()), *options.xlsx);
-        }
+    exportTo(options.xlsx, kWorkbookFilter, "--xlsx", [&] { return commands.ExpotExcelExecute(); });
+    if (options.pdf && options.model == Model::Kr20 && store.hasKr20Data() &&
+        options.lot > store.C()) {
+        throw Error("There is no lot " + std::to_string(options.lot) + " (lots 1 to " +
+                    std::to_string(store.C()) + ")");
     }
-    if (options.pdf) {
-        if (options.layout) {
-            ensureListingExists(*options.layout);
+    exportTo(options.pdf, kPdfFilter, "--pdf",
+             [&] { return commands.PDFExecute(options.lot - 1); });
+    if (!nothing.empty()) {
+        std::string line = std::string(kProgramName) + ": nothing to export for";
+        for (const std::string& option : nothing) {
+            line += " " + option;
         }
-        if (options.model == Model::Kr10) {
-            writeKr10Pdf(store, options.layout, fs, *options.pdf);
-        } else {
-            writeKr20Pdf(store, options.lot, options.layout, dataFolder(), fs, *options.pdf);
-        }
+        std::cerr << line << ": no weighing is loaded\n";
+        return kExitNothingToExport;
     }
-    return 0;
+    return kExitDone;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    ConvertOptions options;
     try {
-        return run(parseConvertOptions(std::vector<std::string>(argv + 1, argv + argc)));
+        options = parseConvertOptions(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::exception& error) {
         std::cerr << error.what() << "\n";
-        return 1;
+        return kExitUsage;
     }
+    if (options.help) {
+        std::cout << kConvertUsage << "\n\n" << kConvertHelp << "\n";
+        return kExitDone;
+    }
+    if (options.version) {
+        std::cout << kConvertVersion << "\n";
+        return kExitDone;
+    }
+    try {
+        return run(options);
+    } catch (const FileError& error) {
+        std::cerr << error.what() << "\n";
+    } catch (const std::exception& error) {
+        std::cerr << kProgramName << ": " << error.what() << "\n";
+    }
+    return kExitError;
 }

@@ -20,6 +20,20 @@ void prepareAndWrite(Report& report, const PdfExportSettings& settings, const st
 
 } // namespace
 
+Report& setUpKr20Report(WeighingReports& reports, Table& lot,
+                        const std::optional<std::string>& layoutFile, const std::string& dataFolder,
+                        ReportOutput output) {
+    const std::string dataFile = dataFolder + std::string(kKr20LayoutFile);
+    std::error_code ignored;
+    if (layoutFile) {
+        return reports.setUpKr20(lot, *layoutFile, output);
+    }
+    if (std::filesystem::exists(dataFile, ignored)) {
+        return reports.setUpKr20(lot, dataFile, output);
+    }
+    return reports.setUpKr20(lot, output);
+}
+
 void writeKr10Pdf(WeighingStore& store, const std::optional<std::string>& layoutFile,
                   const FormatSettings& fs, const std::string& path) {
     if (!store.hasKr10Data()) {
@@ -33,8 +47,9 @@ void writeKr10Pdf(WeighingStore& store, const std::optional<std::string>& layout
     prepareAndWrite(reports.setUpKr10(store), reports.frxPDFExport1, path);
 }
 
-void writeKr20Pdf(WeighingStore& store, std::int32_t lot, const std::optional<std::string>& layoutFile,
-                  const std::string& dataFolder, const FormatSettings& fs, const std::string& path) {
+void writeKr20Pdf(WeighingStore& store, std::int32_t lot,
+                  const std::optional<std::string>& layoutFile, const std::string& dataFolder,
+                  const FormatSettings& fs, const std::string& path) {
     if (!store.hasKr20Data()) {
         return;
     }
@@ -44,17 +59,9 @@ void writeKr20Pdf(WeighingStore& store, std::int32_t lot, const std::optional<st
     }
     WeighingReports reports;
     reports.setFormatSettings(fs);
-    Table& table = store.lot(lot);
-    const std::string dataFile = dataFolder + std::string(kKr20LayoutFile);
-    std::error_code ignored;
-    if (layoutFile) {
-        reports.setUpKr20(table, *layoutFile, ReportOutput::Pdf);
-    } else if (std::filesystem::exists(dataFile, ignored)) {
-        reports.setUpKr20(table, dataFile, ReportOutput::Pdf);
-    } else {
-        reports.setUpKr20(table, ReportOutput::Pdf);
-    }
-    prepareAndWrite(reports.frxReport2, reports.frxPDFExport1, path);
+    prepareAndWrite(
+        setUpKr20Report(reports, store.lot(lot), layoutFile, dataFolder, ReportOutput::Pdf),
+        reports.frxPDFExport1, path);
 }
 
 } // namespace vezu

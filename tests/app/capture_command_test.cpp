@@ -127,7 +127,7 @@ protected:
     void expectIdle() {
         EXPECT_FALSE(aguarde().isVisible());
         EXPECT_FALSE(aguarde().Animate1->active());
-        EXPECT_FALSE(princ().ComPort1->Connected());
+        EXPECT_FALSE(princ().ComPort1().Connected());
         EXPECT_FALSE(princ().Timer1.isActive());
         EXPECT_FALSE(princ().Timer2.isActive());
         EXPECT_EQ(princ().capture(), nullptr);
@@ -157,7 +157,7 @@ TEST_F(CaptureCommand, Kr20ListingInBurstsBuildsItsLotsAndTheCaptureFile) {
     expectIdle();
     EXPECT_TRUE(windows_->FrmMonitor.Memo1->toPlainText().isEmpty());
     EXPECT_EQ(bytesOf(captureFile()), listing + "\r\n");
-    EXPECT_EQ(princ().Caminho.toStdString(), captureFile());
+    EXPECT_EQ(princ().Caminho, captureFile());
     EXPECT_EQ(princ().store().C(), 2);
     EXPECT_EQ(princ().PageControl1->count(), 2);
     EXPECT_EQ(princ().store().lot(1).recordCount(), 2u);

@@ -30,7 +30,7 @@ TEST_F(OpenListing, Kr10ListingBuildsItsPage) {
     EXPECT_TRUE(ui_.errors.empty());
     EXPECT_TRUE(ui_.questions.empty());
     EXPECT_EQ(ui_.openFolders, std::vector<QString>{documents_ + "/Korbane/Pesagens"});
-    EXPECT_EQ(princ().Caminho, fixture("kr10-three.txt"));
+    EXPECT_EQ(QString::fromStdString(princ().Caminho), fixture("kr10-three.txt"));
     ASSERT_EQ(pages().count(), 1);
     EXPECT_EQ(pages().tabText(0), "Arquivo: LOTE01");
     EXPECT_EQ(pages().widget(0)->objectName(), "Aba0");
@@ -78,8 +78,8 @@ TEST_F(OpenListing, Kr20ListingBuildsOnePagePerLot) {
 
     auto* grid = pages().widget(1)->findChild<WeighingGrid*>();
     const QAbstractItemModel& model = *grid->model();
-    const QStringList titles{"Identificação :", "Peso :", "Ganho :", "Valor :",
-                             "Campo 1:",       "Campo 2:", "Campo 3:"};
+    const QStringList titles{
+        "Identificação :", "Peso :", "Ganho :", "Valor :", "Campo 1:", "Campo 2:", "Campo 3:"};
     ASSERT_EQ(model.columnCount(), titles.size());
     for (int c = 0; c < titles.size(); ++c) {
         EXPECT_EQ(model.headerData(c, Qt::Horizontal).toString(), titles[c]);
@@ -111,8 +111,9 @@ TEST_F(OpenListing, ASecondListingAsksBeforeDiscarding) {
     // Cancel: nothing changes and no dialog shows.
     ui_.answers.push_back(false);
     princ().Pendrive->trigger();
-    EXPECT_EQ(ui_.questions,
-              std::vector<QString>{"Os dados atuais serão descartados, deseja abrir outro arquivo ?"});
+    EXPECT_EQ(
+        ui_.questions,
+        std::vector<QString>{"Os dados atuais serão descartados, deseja abrir outro arquivo ?"});
     EXPECT_EQ(ui_.openFolders.size(), 1u);
     EXPECT_EQ(pages().count(), 1);
     EXPECT_EQ(princ().store().CDS1().recordCount(), 3u);
@@ -145,7 +146,7 @@ TEST_F(OpenListing, AMissingFileIsReportedAndNothingIsParsed) {
     startWithModel(0);
     openListing(documents_ + "/nao-existe.txt");
     EXPECT_EQ(ui_.errors, std::vector<QString>{"Arquivo não existe !"});
-    EXPECT_TRUE(princ().Caminho.isEmpty());
+    EXPECT_TRUE(princ().Caminho.empty());
     EXPECT_EQ(ui_.beeps, 0);
     EXPECT_EQ(pages().count(), 0);
 }

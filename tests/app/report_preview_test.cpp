@@ -8,9 +8,9 @@
 #include <QTemporaryDir>
 
 #include "app/painter_canvas.hpp"
-#include "app/pdf_export.hpp"
 #include "app/report_preview.hpp"
 #include "app/report_printing.hpp"
+#include "commands/pdf_export.hpp"
 #include "export/weighing_reports.hpp"
 #include "report/page_renderer.hpp"
 #include "scripted_interaction.hpp"

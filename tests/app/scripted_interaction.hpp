@@ -7,12 +7,13 @@
 
 #include <QString>
 
-#include "app/user_interaction.hpp"
+#include "commands/user_interaction.hpp"
 
 namespace vezu {
 
 // Answers the commands' questions and dialogs from a script and records
-// what was asked, shown and opened. An unexpected question fails loudly.
+// what was asked, shown and opened, as the window's texts. An unexpected
+// question fails loudly.
 class ScriptedInteraction : public UserInteraction {
 public:
     std::deque<bool> answers;
@@ -28,30 +29,36 @@ public:
     std::vector<QString> opened;
     int beeps = 0;
 
-    bool ask(const QString& question) override {
-        questions.push_back(question);
+    bool ask(const std::string& question) override {
+        questions.push_back(qt(question));
         return next(answers, "question");
     }
-    bool confirm(const QString& question) override {
-        questions.push_back(question);
+    bool confirm(const std::string& question) override {
+        questions.push_back(qt(question));
         return next(confirmations, "confirmation");
     }
-    void showError(const QString& text) override { errors.push_back(text); }
-    void showMessage(const QString& text) override { messages.push_back(text); }
-    std::optional<QString> openFile(const QString& folder, const QString&) override {
-        openFolders.push_back(folder);
-        return next(openAnswers, "open dialog");
+    void showError(const std::string& text) override { errors.push_back(qt(text)); }
+    void showMessage(const std::string& text) override { messages.push_back(qt(text)); }
+    std::optional<std::string> openFile(const std::string& folder, const std::string&) override {
+        openFolders.push_back(qt(folder));
+        return utf8(next(openAnswers, "open dialog"));
     }
-    std::optional<QString> saveFile(const QString& fileName, const QString&) override {
-        saveStartNames.push_back(fileName);
-        return next(saveAnswers, "save dialog");
+    std::optional<std::string> saveFile(const std::string& fileName, const std::string&) override {
+        saveStartNames.push_back(qt(fileName));
+        return utf8(next(saveAnswers, "save dialog"));
     }
-    void shellOpen(const QString& path) override { opened.push_back(path); }
+    void shellOpen(const std::string& path) override { opened.push_back(qt(path)); }
     void beep() override { ++beeps; }
 
 private:
-    template <typename T>
-    static T next(std::deque<T>& script, const char* what) {
+    static QString qt(const std::string& text) { return QString::fromStdString(text); }
+    static std::optional<std::string> utf8(const std::optional<QString>& text) {
+        if (!text) {
+            return std::nullopt;
+        }
+        return text->toStdString();
+    }
+    template <typename T> static T next(std::deque<T>& script, const char* what) {
         if (script.empty()) {
             throw std::logic_error(std::string("unscripted ") + what);
         }

@@ -5,7 +5,7 @@
 
 #include <QApplication>
 
-#include "app/report_dialogs.hpp"
+#include "commands/report_dialogs.hpp"
 #include "report/report.hpp"
 
 namespace vezu {
@@ -39,11 +39,13 @@ public:
         }
         return ok;
     }
-    void showReportError(const QString& text) override { errors.push_back(text); }
+    void showReportError(const std::string& text) override {
+        errors.push_back(QString::fromStdString(text));
+    }
     void showPreview(Report& report, PdfExport&) override {
         previews.push_back(&report);
         if (!report.prepare()) {
-            showReportError(QString::fromStdString(report.errorReport()));
+            showReportError(report.errorReport());
         }
     }
 };

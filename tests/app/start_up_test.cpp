@@ -11,8 +11,8 @@ using StartUp = WindowFixture;
 TEST_F(StartUp, CreatesTheFiveWindowsHiddenAndShowsTheMainOne) {
     AppWindows& w = start();
     EXPECT_TRUE(w.FrmPrinc.isVisible());
-    for (QWidget* hidden : std::initializer_list<QWidget*>{&w.FrmConfig, &w.FrmMonitor,
-                                                          &w.FrmAguarde, &w.FrmSobre}) {
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{&w.FrmConfig, &w.FrmMonitor, &w.FrmAguarde, &w.FrmSobre}) {
         EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
     }
     EXPECT_EQ(w.FrmPrinc.windowTitle(), "Korbane Vezu 4.2");
@@ -26,7 +26,7 @@ TEST_F(StartUp, CreatesTheFiveWindowsHiddenAndShowsTheMainOne) {
 TEST_F(StartUp, AFreshAccountGetsItsDataFolderAndSettings) {
     start();
     const QString camCon = documents_ + "/Korbane/";
-    EXPECT_EQ(princ().CamCon, camCon);
+    EXPECT_EQ(QString::fromStdString(princ().CamCon), camCon);
     EXPECT_TRUE(QDir(camCon + "Pesagens").exists());
     EXPECT_TRUE(QDir(camCon + "Arquivos").exists());
     EXPECT_TRUE(QFileInfo(camCon + "PDF1.fr3").size() > 0); // the KR-20 report layout
@@ -57,7 +57,8 @@ TEST_F(StartUp, AppliesTheSettingsFile) {
     const Case cases[] = {
         {"[CONF]\r\nPorta=ttyUSB7\r\nEsper=15\r\nIndic=1\r\n", 1, "Indicador KR-20", 15000,
          "ttyUSB7"},
-        {"[CONF]\r\nPorta=ttyS3\r\nEsper=0x0F\r\nIndic=0\r\n", 0, "Indicador KR-10", 15000, "ttyS3"},
+        {"[CONF]\r\nPorta=ttyS3\r\nEsper=0x0F\r\nIndic=0\r\n", 0, "Indicador KR-10", 15000,
+         "ttyS3"},
         // A waiting time of 0 or less would never end a capture.
         {"[CONF]\r\nEsper=0\r\nIndic=1\r\n", 1, "Indicador KR-20", 10000, "ttyS0"},
         {"[CONF]\r\nEsper=-4\r\nIndic=1\r\n", 1, "Indicador KR-20", 10000, "ttyS0"},
@@ -65,8 +66,8 @@ TEST_F(StartUp, AppliesTheSettingsFile) {
         {"[CONF]\r\nEsper=5\r\nIndic=2\r\n", 0, "Modelo de indicador não configurado", 5000,
          "ttyS0"},
         // Missing model and a waiting time that is not a number.
-        {"[CONF]\r\nPorta=ttyS1\r\nEsper=abc\r\n", 0, "Modelo de indicador não configurado",
-         10000, "ttyS1"},
+        {"[CONF]\r\nPorta=ttyS1\r\nEsper=abc\r\n", 0, "Modelo de indicador não configurado", 10000,
+         "ttyS1"},
         {"", 0, "Modelo de indicador não configurado", 10000, "ttyS0"},
     };
     for (const Case& c : cases) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 #include "export/pdf_export_settings.hpp"
 
@@ -10,7 +10,7 @@ class Report;
 class PdfExport;
 
 // The report windows the print and PDF commands open, behind one interface
-// so tests run the commands without a window.
+// so the commands run without a window.
 class ReportDialogs {
 public:
     virtual ~ReportDialogs() = default;
@@ -19,7 +19,7 @@ public:
     // true on OK.
     virtual bool editPdfOptions(PdfExportSettings& settings) = 0;
     // The generator's error box, captioned "Error".
-    virtual void showReportError(const QString& text) = 0;
+    virtual void showReportError(const std::string& text) = 0;
     // The modal preview: prepares the report inside it and returns when the
     // user closes it.
     virtual void showPreview(Report& report, PdfExport& pdfExport) = 0;

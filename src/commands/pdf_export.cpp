@@ -1,17 +1,13 @@
-#include "app/pdf_export.hpp"
+#include "commands/pdf_export.hpp"
 
-#include <QFileInfo>
-
-#include "app/report_dialogs.hpp"
-#include "app/user_interaction.hpp"
 #include "base/error.hpp"
+#include "commands/command_texts.hpp"
+#include "commands/file_names.hpp"
+#include "commands/report_dialogs.hpp"
+#include "commands/user_interaction.hpp"
 #include "export/pdf_writer.hpp"
 
 namespace vezu {
-
-QString withPdfExtension(const QString& path) {
-    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".pdf") : path;
-}
 
 bool PdfExport::run(const PreparedPages& pages, std::size_t currentPage) {
     if (!dialogs_.editPdfOptions(settings_)) {
@@ -25,16 +21,15 @@ bool PdfExport::runQuick(const PreparedPages& pages, std::size_t currentPage) {
 }
 
 bool PdfExport::saveAndWrite(const PreparedPages& pages, std::size_t currentPage) {
-    const auto chosen = ui_.saveFile(QString::fromStdString(settings_.fileName),
-                                     QStringLiteral("Adobe PDF file (*.pdf)"));
+    const auto chosen = ui_.saveFile(settings_.fileName, kPdfFilter);
     if (!chosen) {
         return false;
     }
-    const QString path = withPdfExtension(*chosen);
+    const std::string path = namesAsGiven_ ? *chosen : withExtension(*chosen, ".pdf");
     try {
-        writePdf(pages, settings_, currentPage, path.toStdString());
+        writePdf(pages, settings_, currentPage, path);
     } catch (const Error& error) {
-        dialogs_.showReportError(QString::fromUtf8(error.what()));
+        dialogs_.showReportError(error.what());
         return false;
     }
     if (settings_.openAfterExport) {

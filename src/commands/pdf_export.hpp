@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QString>
+#include <cstddef>
+#include <string>
 
 #include "export/pdf_export_settings.hpp"
 #include "report/prepared_pages.hpp"
@@ -16,6 +17,9 @@ public:
     PdfExport(PdfExportSettings& settings, UserInteraction& ui, ReportDialogs& dialogs)
         : settings_(settings), ui_(ui), dialogs_(dialogs) {}
 
+    // The save dialog's name gets ".pdf" unless it is used as given.
+    void setNamesAsGiven(bool asGiven) { namesAsGiven_ = asGiven; }
+
     // The whole flow; false when a dialog was cancelled or writing failed.
     // currentPage (from 0) is the page a preview shows.
     bool run(const PreparedPages& pages, std::size_t currentPage = 0);
@@ -28,9 +32,7 @@ private:
     PdfExportSettings& settings_;
     UserInteraction& ui_;
     ReportDialogs& dialogs_;
+    bool namesAsGiven_ = false;
 };
-
-// The save dialog's default extension: ".pdf" when the name has none.
-QString withPdfExtension(const QString& path);
 
 } // namespace vezu

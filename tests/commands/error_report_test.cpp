@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/error_report.hpp"
+#include <stdexcept>
+
+#include "commands/error_report.hpp"
+#include "scripted_interaction.hpp"
 
 namespace vezu {
 namespace {
@@ -17,8 +20,15 @@ TEST(ErrorReport, AddsAFullStopOnlyAfterACharacterAboveTheFullStop) {
         {"", ""},
     };
     for (const auto& [text, shown] : cases) {
-        EXPECT_EQ(withFullStop(QString::fromUtf8(text)), QString::fromUtf8(shown)) << text;
+        EXPECT_EQ(withFullStop(text), shown) << text;
     }
+}
+
+TEST(ErrorReport, TheReportAppliesTheRuleItself) {
+    ScriptedInteraction ui;
+    ui.reportError(std::runtime_error("Path not found"));
+    ui.reportError(std::runtime_error("Arquivo inválido !"));
+    EXPECT_EQ(ui.errors, (std::vector<std::string>{"Path not found.", "Arquivo inválido !"}));
 }
 
 } // namespace
