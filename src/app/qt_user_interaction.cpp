@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "app/listing_file_dialog.hpp"
 #include "app/texts.hpp"
 
 namespace vezu {
@@ -47,7 +48,7 @@ void QtUserInteraction::showMessage(const QString& text) {
 }
 
 std::optional<QString> QtUserInteraction::openFile(const QString& folder, const QString& filter) {
-    return chosen(QFileDialog::getOpenFileName(parent_, QString(), folder, filter));
+    return chooseListingFile(parent_, folder, filter);
 }
 
 // The file is replaced without a question, and the name gets its ".csv"

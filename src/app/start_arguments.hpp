@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vezu {
+
+// The listing named on the command line ("korbane-vezu FILE", the desktop
+// entry's %f), as an absolute name; empty when none is given. "--help" and
+// "--version" print on standard output and end the program with 0; a wrong
+// command line is reported on standard error and ends it with 2.
+QString listingFromCommandLine(const QStringList& arguments);
+
+} // namespace vezu
