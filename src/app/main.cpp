@@ -13,6 +13,9 @@
 #include "locale/locale_settings.hpp"
 
 int main(int argc, char** argv) {
+    if (vezu::asksOnlyForHelpOrVersion(QStringList(argv, argv + argc))) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("korbane-vezu"));
     QApplication::setApplicationVersion(QString::fromStdString(vezu::GetBuildInfo()));

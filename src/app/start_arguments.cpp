@@ -8,6 +8,20 @@
 
 namespace vezu {
 
+bool asksOnlyForHelpOrVersion(const QStringList& arguments) {
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--")) {
+            return false;
+        }
+        if (argument == QLatin1String("-h") || argument == QLatin1String("--help") ||
+            argument == QLatin1String("--help-all") || argument == QLatin1String("-v") ||
+            argument == QLatin1String("--version")) {
+            return true;
+        }
+    }
+    return false;
+}
+
 QString listingFromCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(

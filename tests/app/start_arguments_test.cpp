@@ -23,6 +23,23 @@ TEST(StartArguments, NamesTheListingToOpenAsAnAbsoluteFile) {
     }
 }
 
+TEST(StartArguments, HelpAndVersionAreToldApartFromAListing) {
+    struct Case {
+        QStringList arguments;
+        bool onlyHelpOrVersion;
+    };
+    const Case cases[] = {
+        {{"korbane-vezu"}, false},
+        {{"korbane-vezu", "LOTE01.TXT"}, false},
+        {{"korbane-vezu", "--version"}, true},
+        {{"korbane-vezu", "LOTE01.TXT", "-h"}, true},
+        {{"korbane-vezu", "--", "--help"}, false},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(asksOnlyForHelpOrVersion(cases[i].arguments), cases[i].onlyHelpOrVersion) << i;
+    }
+}
+
 TEST(StartArguments, WrongCommandLinesEndTheProgramWithUsageError) {
     for (const QStringList& arguments :
          {QStringList{"korbane-vezu", "--nada"}, QStringList{"korbane-vezu", "a.txt", "b.txt"}}) {
