@@ -28,13 +28,10 @@ void place(QWidget& window, const QMargins& frame) {
     }
     const QSize frameSize = window.size().grownBy(frame);
     const QPoint corner = framePosition(frameSize, screen->availableGeometry());
-    // Placing the frame, not the client, keeps the title bar where asked
-    // even while the frame is still unknown.
-    if (QWindow* handle = window.windowHandle()) {
-        handle->setFramePosition(corner);
-    } else {
-        window.move(corner);
-    }
+    // Qt moves the frame once it knows it, the client before: the part of
+    // the frame it does not know yet is left for the client.
+    const QMargins known = frameOf(window);
+    window.move(corner + QPoint(frame.left() - known.left(), frame.top() - known.top()));
 }
 
 // Places its window again whenever the window's frame turns out other than
@@ -55,8 +52,7 @@ public:
     }
 
     bool eventFilter(QObject*, QEvent* event) override {
-        // Once mapped, the window knows its frame; with the frame placed where
-        // asked, the window manager moves the client, which is a Move.
+        // The frame is known once the window is mapped, and may change later.
         if (event->type() == QEvent::Expose || event->type() == QEvent::Move) {
             const QMargins frame = frameOf(window_);
             if (!frame.isNull()) {
