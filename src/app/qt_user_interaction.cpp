@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "app/listing_file_dialog.hpp"
 #include "app/texts.hpp"
 
 namespace vezu {
@@ -52,7 +53,8 @@ void QtUserInteraction::showMessage(const std::string& text) {
 
 std::optional<std::string> QtUserInteraction::openFile(const std::string& folder,
                                                        const std::string& filter) {
-    return chosen(QFileDialog::getOpenFileName(parent_, QString(), qt(folder), qt(filter)));
+    const auto chosen = chooseListingFile(parent_, qt(folder), qt(filter));
+    return chosen ? std::optional<std::string>(chosen->toStdString()) : std::nullopt;
 }
 
 // The file is replaced without a question, and the name gets its extension
