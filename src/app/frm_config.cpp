@@ -43,7 +43,8 @@ FrmConfig::FrmConfig(UserInteraction& ui) : ui_(ui) {
     bevel->setGeometry(6, 5, 242, 110);
 
     navyLabel(QStringLiteral("Porta :"), {33, 25, 90, 13}, panel)->setObjectName("Label1");
-    navyLabel(QStringLiteral("Espera da Serial :"), {37, 54, 86, 13}, panel)->setObjectName("Label8");
+    navyLabel(QStringLiteral("Espera da Serial :"), {37, 54, 86, 13}, panel)
+        ->setObjectName("Label8");
     navyLabel(QStringLiteral("Modelo do Indicador :"), {16, 86, 108, 13}, panel)
         ->setObjectName("Label7");
 
@@ -73,13 +74,26 @@ FrmConfig::FrmConfig(UserInteraction& ui) : ui_(ui) {
 }
 
 void FrmConfig::fillPorts(const QStringList& ports, const QString& configured) {
+    QList<SerialPortEntry> entries;
+    for (const QString& port : ports) {
+        entries.push_back({port, {}, false});
+    }
+    fillPorts(entries, configured);
+}
+
+void FrmConfig::fillPorts(const QList<SerialPortEntry>& ports, const QString& configured) {
+    bool found = false;
     for (int i = 0; i < ports.size(); ++i) {
-        CB1->addItem(ports[i]);
-        if (ports[i] == configured) {
+        CB1->addItem(ports[i].name);
+        if (!ports[i].product.isEmpty()) {
+            CB1->setItemData(i, ports[i].product, Qt::ToolTipRole);
+        }
+        if (ports[i].name == configured) {
             CB1->setCurrentIndex(i);
+            found = true;
         }
     }
-    if (!ports.contains(configured)) {
+    if (!found) {
         CB1->setCurrentIndex(-1);
     }
 }
@@ -122,9 +136,13 @@ void FrmConfig::btnaplicaClick() {
     accept();
 }
 
-void FrmConfig::btnpadraoClick() { SE3->setValue(10); }
+void FrmConfig::btnpadraoClick() {
+    SE3->setValue(10);
+}
 
-void FrmConfig::btncancelClick() { reject(); }
+void FrmConfig::btncancelClick() {
+    reject();
+}
 
 void FrmConfig::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {

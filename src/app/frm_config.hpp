@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "app/serial_port_list.hpp"
+
 namespace vezu {
 
 class UserInteraction;
@@ -20,6 +22,8 @@ public:
     void setSettingsFile(const QString& path) { settingsFile_ = path; }
     // Fills CB1 once and selects the port named exactly so (case counts).
     void fillPorts(const QStringList& ports, const QString& configured);
+    // The same, a USB adapter's product name as its entry's tooltip.
+    void fillPorts(const QList<SerialPortEntry>& ports, const QString& configured);
 
     // The spin edit's value; text that is not a whole number counts as 0.
     int waitingSeconds() const;

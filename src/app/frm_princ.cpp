@@ -40,12 +40,21 @@ int waitInterval(int seconds) {
 }
 
 // The event thread hands deliveries over and waits; the GUI thread runs them
-// from its event loop, modal loops included.
-void wakeGuiForDeliveries() {
-    serial::HandOverQueue::mainThread().setWakeHook([] {
+// from its event loop, modal loops included. What a handler run there throws
+// reaches the general error report.
+void wakeGuiForDeliveries(UserInteraction& ui) {
+    serial::HandOverQueue& queue = serial::HandOverQueue::mainThread();
+    queue.setWakeHook([] {
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [] { serial::HandOverQueue::mainThread().processPending(); }, Qt::QueuedConnection);
+    });
+    queue.setErrorReport([&ui](std::exception_ptr error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception& e) {
+            ui.reportError(e);
+        }
     });
 }
 
@@ -86,7 +95,8 @@ FrmPrinc::FrmPrinc(UserInteraction& ui, FormatSettings fs)
     capture_.setOnRxChar([this](serial::TCustomComPort& sender, std::int32_t count) {
         ComPort1RxChar(sender, count);
     });
-    wakeGuiForDeliveries();
+    wakeGuiForDeliveries(ui_);
+    capture_.setErrorReport([this](const std::exception& error) { ui_.reportError(error); });
 
     reportDialogs_.setParentWindow(this);
     commands_.setFormatSettings(fs_);
@@ -98,6 +108,7 @@ FrmPrinc::FrmPrinc(UserInteraction& ui, FormatSettings fs)
 // The grids read the tables until they go: pages first, then the store.
 FrmPrinc::~FrmPrinc() {
     capture_.ComPort1().OnRxChar = nullptr;
+    serial::HandOverQueue::mainThread().setErrorReport(nullptr);
     pages_.removeAll();
 }
 
@@ -195,12 +206,9 @@ void FrmPrinc::FormShow() {
 
     CamCon = dataFolder();
 
-    const QStringList ports = listSerialPorts();
-    std::vector<std::string> portNames;
-    for (const QString& port : ports) {
-        portNames.push_back(port.toStdString());
-    }
-    prepareDataFolder(CamCon, portNames);
+    const QList<SerialPortEntry> ports = serialPortEntries();
+    prepareDataFolder(CamCon, firstStartPort(ports).toStdString());
+    capture_.setArchiveFolder(CamCon + kPendriveFolder);
     try {
         writeKr20LayoutFileIfMissing(CamCon);
     } catch (const Error&) {

@@ -111,6 +111,7 @@ private:
     void setAnimating(bool animating) override;
     void runWaitDialog() override;
     void closeWaitDialog() override;
+    void endCaptureSoon() override;
 
     // Runs a command; an error it raises reaches the general error report.
     void runCommand(const std::function<void()>& command);

@@ -42,4 +42,10 @@ void FrmPrinc::closeWaitDialog() {
     aguarde_->accept();
 }
 
+// Queued on the window, so it is dropped if the window goes first.
+void FrmPrinc::endCaptureSoon() {
+    QMetaObject::invokeMethod(
+        this, [this] { Timer1Timer(); }, Qt::QueuedConnection);
+}
+
 } // namespace vezu

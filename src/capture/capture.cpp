@@ -1,7 +1,9 @@
 #include "capture/capture.hpp"
 
+#include "analysis/capture_archive.hpp"
 #include "base/error.hpp"
 #include "capture/capture_texts.hpp"
+#include "capture/port_open_reason.hpp"
 
 namespace vezu {
 
@@ -22,6 +24,7 @@ void Capture::setOnRxChar(RxCharHandler handler) {
 // A delivery still on its way must find no handler once the capture is gone.
 Capture::~Capture() {
     port_->OnRxChar = nullptr;
+    port_->OnDeviceLost = nullptr;
 }
 
 void Capture::newComPort() {
@@ -30,6 +33,7 @@ void Capture::newComPort() {
         port_->setHandOverQueue(*queue_);
     }
     port_->OnRxChar = onRxChar_;
+    port_->OnDeviceLost = [this](serial::TCustomComPort& sender) { ComPort1DeviceLost(sender); };
 }
 
 void Capture::closeComPort() {
@@ -46,10 +50,13 @@ bool Capture::run(const std::string& portName, const std::string& captureFile,
                   std::function<void(const std::string&)> parse) {
     session_.emplace(captureFile);
     parse_ = std::move(parse);
+    outcome_ = {};
+    openFailure_.clear();
     port_->SetPort(portName);
     try {
         port_->SetConnected(true);
-    } catch (const Error&) {
+    } catch (const Error& error) {
+        openFailure_ = portOpenReason(portName, error);
         closeComPort();
         timer1_.stop();
         session_.reset();
@@ -79,14 +86,38 @@ void Capture::ComPort1RxChar(serial::TCustomComPort& sender, std::int32_t count)
     session_->received(bytes);
 }
 
+void Capture::ComPort1DeviceLost(serial::TCustomComPort&) {
+    if (!capturing()) {
+        return;
+    }
+    session_->lostDevice();
+    view_.endCaptureSoon();
+}
+
+bool Capture::capturing() const {
+    return session_ && (state_ == State::Waiting || state_ == State::Receiving);
+}
+
 void Capture::Timer1Timer() {
-    if (!session_) {
-        timer1_.stop();
+    if (!capturing()) {
+        // A second end (the timer after a lost device, say) finds it over.
+        if (!session_) {
+            timer1_.stop();
+        }
         return;
     }
     state_ = State::Finishing;
     try {
         finish();
+    } catch (const Error& error) {
+        timer1_.stop();
+        closeComPort();
+        const bool lost = outcome_.deviceLost;
+        Timer2Timer();
+        if (lost) {
+            throw Error(std::string(kDeviceDisconnected) + "\n" + error.what());
+        }
+        throw;
     } catch (...) {
         timer1_.stop();
         closeComPort();
@@ -95,24 +126,47 @@ void Capture::Timer1Timer() {
         Timer2Timer();
         throw;
     }
-    if (session_->Recebido()) {
+    showResult();
+    state_ = State::ShowingResult;
+    timer2_.start();
+}
+
+void Capture::showResult() {
+    if (outcome_.deviceLost) {
+        view_.setWaitText(std::string(kDeviceDisconnected));
+        view_.setAnimating(false);
+    } else if (outcome_.received) {
         view_.setWaitText(std::string(kDataReceived));
         view_.setAnimating(false);
     } else {
         view_.setWaitText(std::string(kNothingReceived));
     }
-    state_ = State::ShowingResult;
-    timer2_.start();
 }
 
 // The port closes before the file is written: a delivery already on its way
 // runs inside the close, and its bytes belong to the capture. The file is
 // on disk before the parser can reject it.
 void Capture::finish() {
+    outcome_.deviceLost = session_->deviceLost();
     port_->SetConnected(false);
     timer1_.stop();
+    outcome_ = {session_->Recebido(), session_->deviceLost()};
     session_->writeCaptureFile();
+    archive();
     parse_(session_->captureFile());
+}
+
+void Capture::archive() {
+    if (archiveFolder_.empty() || !outcome_.received) {
+        return;
+    }
+    try {
+        archiveCaptureFile(session_->captureFile(), archiveFolder_, localNow());
+    } catch (const std::exception& error) {
+        if (errorReport_) {
+            errorReport_(error);
+        }
+    }
 }
 
 void Capture::Timer2Timer() {

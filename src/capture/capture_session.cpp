@@ -5,6 +5,9 @@
 namespace vezu {
 
 void CaptureSession::received(std::string_view bytes) {
+    if (bytes.empty()) {
+        return;
+    }
     Recebido_ = true;
     AuxText_.append(bytes);
 }
@@ -20,6 +23,7 @@ void CaptureSession::writeCaptureFile() {
 void CaptureSession::reset() {
     AuxText_.clear();
     Recebido_ = false;
+    deviceLost_ = false;
 }
 
 } // namespace vezu

@@ -26,6 +26,9 @@ public:
     // returns once closeWaitDialog() was called.
     virtual void runWaitDialog() = 0;
     virtual void closeWaitDialog() = 0;
+    // Has the owner's Timer1 handler run as soon as the handler now running
+    // has returned: the device went away, no silence to wait out.
+    virtual void endCaptureSoon() = 0;
 };
 
 } // namespace vezu

@@ -12,17 +12,14 @@ RealTimeCapture::RealTimeCapture(int waitSeconds)
           timer1_, timer2_, [this] { machine_.Timer1Timer(); }, [this] { machine_.Timer2Timer(); }),
       machine_(timer1_, timer2_, loop_, &loop_.queue()) {}
 
-void captureListing(const std::string& portName, int waitSeconds, CaptureSession& session) {
+CaptureOutcome captureListing(const std::string& portName, int waitSeconds,
+                              const CaptureSession& session) {
     RealTimeCapture capture(waitSeconds);
     Capture& machine = capture.machine();
-    const bool opened = machine.run(portName, session.captureFile(), [&](const std::string&) {
-        if (machine.session()->Recebido()) {
-            session.received({});
-        }
-    });
-    if (!opened) {
-        throw Error(std::string(kCannotOpenPort));
+    if (!machine.run(portName, session.captureFile(), [](const std::string&) {})) {
+        throw Error(cannotOpenPortText(machine.openFailureReason()));
     }
+    return machine.lastOutcome();
 }
 
 } // namespace vezu

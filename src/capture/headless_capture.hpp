@@ -25,9 +25,10 @@ private:
 };
 
 // A capture without a window: opens the port at 9600 8N1, collects what
-// arrives until the line has been silent for waitSeconds, closes the port and
-// writes the capture file. Throws Error "Não foi possível abrir comunicação,
-// verifique configuração." when the port does not open.
-void captureListing(const std::string& port, int waitSeconds, CaptureSession& session);
+// arrives until the line has been silent for waitSeconds or the device went
+// away, closes the port and writes the session's capture file. Throws Error
+// cannotOpenPortText(...) when the port does not open.
+CaptureOutcome captureListing(const std::string& port, int waitSeconds,
+                              const CaptureSession& session);
 
 } // namespace vezu

@@ -11,9 +11,11 @@ RealTimeLoop::RealTimeLoop(Timer& timer1, Timer& timer2, std::function<void()> o
 // which close the port and thereby drain the queue, run outside it.
 void RealTimeLoop::runWaitDialog() {
     open_ = true;
+    endSoon_ = false;
     while (open_) {
-        queue_.processUntil([this] { return timer1_.isDue() || timer2_.isDue(); });
-        if (timer1_.isDue()) {
+        queue_.processUntil([this] { return endSoon_ || timer1_.isDue() || timer2_.isDue(); });
+        if (endSoon_ || timer1_.isDue()) {
+            endSoon_ = false;
             onTimer1_();
         } else if (timer2_.isDue()) {
             onTimer2_();

@@ -40,6 +40,7 @@ public:
     void setAnimating(bool) override {}
     void runWaitDialog() override;
     void closeWaitDialog() override { open_ = false; }
+    void endCaptureSoon() override { endSoon_ = true; }
 
 private:
     serial::HandOverQueue queue_;
@@ -48,6 +49,7 @@ private:
     std::function<void()> onTimer1_;
     std::function<void()> onTimer2_;
     bool open_ = false;
+    bool endSoon_ = false;
 };
 
 } // namespace vezu

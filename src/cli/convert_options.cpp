@@ -25,6 +25,7 @@ enum OptionId : int {
     kCapture,
     kWait,
     kCaptureFile,
+    kNoArchive,
     kHelp,
     kVersion,
 };
@@ -41,6 +42,7 @@ const option kOptions[] = {
     {"capture", required_argument, nullptr, kCapture},
     {"wait", required_argument, nullptr, kWait},
     {"capture-file", required_argument, nullptr, kCaptureFile},
+    {"no-archive", no_argument, nullptr, kNoArchive},
     {"help", no_argument, nullptr, kHelp},
     {"version", no_argument, nullptr, kVersion},
     {nullptr, 0, nullptr, 0},
@@ -97,6 +99,9 @@ void setOption(ConvertOptions& options, int id, const std::string& value) {
     }
     case kCaptureFile:
         options.captureFile = value;
+        break;
+    case kNoArchive:
+        options.archive = false;
         break;
     case kHelp:
         options.help = true;

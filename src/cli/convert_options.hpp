@@ -25,6 +25,8 @@ struct ConvertOptions {
     std::optional<std::string> capturePort; // read from the indicator instead of a listing
     std::int32_t waitSeconds = 10;
     std::optional<std::string> captureFile;
+    // A capture that received bytes is also kept in the data folder's "Pesagens".
+    bool archive = true;
 };
 
 // Throws Error, the program's name first, with a usage text for arguments it
@@ -39,17 +41,20 @@ inline constexpr const char* kConvertUsage =
     "usage: vezu-convert --model kr10|kr20 [--locale NAME] LISTING [--summary] [--csv FILE]\n"
     "                    [--xlsx FILE] [--pdf FILE [--lot N] [--layout FILE]]\n"
     "       vezu-convert --model kr10|kr20 [--locale NAME] --capture PORT [--wait SECONDS]\n"
-    "                    [--capture-file FILE] [same outputs]\n"
+    "                    [--capture-file FILE] [--no-archive] [same outputs]\n"
     "       vezu-convert --help | --version\n"
     "FILE may be - for --csv: the CSV goes to standard output.";
 
 // What --help prints after the usage.
 inline constexpr const char* kConvertHelp =
+    "A capture that received bytes is also kept as \"Captura AAAA-MM-DD HH-MM-SS.txt\" in\n"
+    "the data folder's Pesagens; --no-archive keeps no such copy.\n\n"
     "Exit status:\n"
     "  0  done\n"
     "  1  an error (the program's own text on stderr)\n"
     "  2  a usage error\n"
     "  3  nothing to export: the window would end silently; no file is written\n"
-    "  4  the capture was cut short because the device went away";
+    "  4  the capture was cut short because the device went away: the capture file and\n"
+    "     the outputs that could be made are written, the message is on stderr";
 
 } // namespace vezu

@@ -8,7 +8,9 @@
 #include <unistd.h>
 #include <vector>
 
+#include "analysis/capture_archive.hpp"
 #include "base/error.hpp"
+#include "capture/capture_texts.hpp"
 #include "capture/headless_capture.hpp"
 #include "cli/convert_options.hpp"
 #include "cli/exit_status.hpp"
@@ -73,6 +75,52 @@ void copyToStdout(const std::string& file) {
     std::cout.flush();
 }
 
+// The data folder and its subfolders, made on a fresh account as the
+// window's first start makes them.
+void makeDataFolders(const std::string& camCon) {
+    concerning(camCon, [&] {
+        makeFolders(camCon + kPendriveFolder);
+        makeFolders(camCon + kWorkbookFolder);
+        return 0;
+    });
+}
+
+enum class CaptureEnd { Whole, CutShort, CutShortUnread };
+
+// "--capture". When the device went away during the reception, the capture
+// file and what the parser made of it are kept, and that is said on stderr,
+// with the parser's error when it failed on the cut-off listing.
+CaptureEnd capture(WeighingCommands& commands, const ConvertOptions& options) {
+    const std::string& port = *options.capturePort;
+    if (options.archive || !options.captureFile) {
+        makeDataFolders(commands.CamCon);
+    }
+    RealTimeCapture capture(options.waitSeconds);
+    Capture& machine = capture.machine();
+    if (options.archive) {
+        machine.setArchiveFolder(commands.CamCon + kPendriveFolder);
+        machine.setErrorReport([](const std::exception& error) {
+            std::cerr << kProgramName << ": " << error.what() << "\n";
+        });
+    }
+    try {
+        concerning(port, [&] {
+            return commands.ConectarExecute(machine, port, options.captureFile.value_or(""));
+        });
+    } catch (const FileError& error) {
+        if (!machine.lastOutcome().deviceLost) {
+            throw;
+        }
+        std::cerr << error.what() << "\n";
+        return CaptureEnd::CutShortUnread;
+    }
+    if (!machine.lastOutcome().deviceLost) {
+        return CaptureEnd::Whole;
+    }
+    std::cerr << kProgramName << ": " << port << ": " << kDeviceDisconnected << "\n";
+    return CaptureEnd::CutShort;
+}
+
 int run(const ConvertOptions& options) {
     WeighingStore store;
     NonInteractiveInteraction ui;
@@ -86,12 +134,13 @@ int run(const ConvertOptions& options) {
     commands.CamCon = dataFolder();
 
     ui.listing = options.listing;
+    bool deviceGone = false;
     if (options.capturePort) {
-        concerning(*options.capturePort, [&] {
-            RealTimeCapture capture(options.waitSeconds);
-            return commands.ConectarExecute(capture.machine(), *options.capturePort,
-                                            options.captureFile.value_or(""));
-        });
+        const CaptureEnd end = capture(commands, options);
+        if (end == CaptureEnd::CutShortUnread) {
+            return kExitDeviceGone;
+        }
+        deviceGone = end == CaptureEnd::CutShort;
     } else {
         concerning(options.listing, [&] { return commands.PendriveExecute(); });
     }
@@ -132,9 +181,9 @@ int run(const ConvertOptions& options) {
             line += " " + option;
         }
         std::cerr << line << ": no weighing is loaded\n";
-        return kExitNothingToExport;
+        return deviceGone ? kExitDeviceGone : kExitNothingToExport;
     }
-    return kExitDone;
+    return deviceGone ? kExitDeviceGone : kExitDone;
 }
 
 } // namespace

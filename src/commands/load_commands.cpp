@@ -88,7 +88,7 @@ CommandResult WeighingCommands::ConectarExecute(Capture& capture, const std::str
             }
         });
     if (!opened) {
-        ui_.showMessage(std::string(kCannotOpenPort));
+        ui_.showMessage(cannotOpenPortText(capture.openFailureReason()));
         return CommandResult::Cancelled;
     }
     return CommandResult::Done;

@@ -17,7 +17,7 @@ std::string dataFolder() {
     return LocalAppDataPath() + "/Korbane/";
 }
 
-void prepareDataFolder(const std::string& camCon, const std::vector<std::string>& ports) {
+void prepareDataFolder(const std::string& camCon, const std::string& firstPort) {
     std::error_code ignored;
     std::filesystem::create_directories(camCon + "Pesagens", ignored);
     std::filesystem::create_directories(camCon + "Arquivos", ignored);
@@ -27,7 +27,7 @@ void prepareDataFolder(const std::string& camCon, const std::vector<std::string>
     }
     try {
         IniFile ini(config);
-        ini.writeString("CONF", "Porta", ports.empty() ? "ttyS0" : ports.front());
+        ini.writeString("CONF", "Porta", firstPort.empty() ? "ttyS0" : firstPort);
         ini.writeInteger("CONF", "Esper", 10);
         ini.writeInteger("CONF", "Indic", 0);
     } catch (const InOutError&) {

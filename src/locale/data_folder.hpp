@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace vezu {
 
@@ -13,10 +12,10 @@ std::string LocalAppDataPath();
 std::string dataFolder();
 
 // On a fresh account the program makes its own data folder: "Pesagens",
-// "Arquivos" and a Config.ini holding the three settings (the first listed
-// port, else "ttyS0"; 10 seconds; KR-10). Anything already there is left
-// alone, and a folder that cannot be made is not reported: the dialogs
-// then open in their default folder.
-void prepareDataFolder(const std::string& camCon, const std::vector<std::string>& ports);
+// "Arquivos" and a Config.ini holding the three settings (firstPort, else
+// "ttyS0"; 10 seconds; KR-10). Anything already there is left alone, and a
+// folder that cannot be made is not reported: the dialogs then open in their
+// default folder.
+void prepareDataFolder(const std::string& camCon, const std::string& firstPort);
 
 } // namespace vezu

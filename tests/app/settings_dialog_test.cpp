@@ -21,7 +21,7 @@ TEST_F(SettingsDialog, AplicarWritesAppliesAndCloses) {
     EXPECT_EQ(config.SE3->value(), 7);
     EXPECT_EQ(config.CB7->currentIndex(), 0);
     config.CB1->clear();
-    config.fillPorts({"ttyS0", "ttyUSB3"}, "ttyUSB3");
+    config.fillPorts(QStringList{"ttyS0", "ttyUSB3"}, "ttyUSB3");
     config.SE3->setValue(15);
     config.CB7->setCurrentIndex(1);
     config.Button1->click();
@@ -129,6 +129,20 @@ TEST(PortList, SelectsTheConfiguredPortByExactName) {
         EXPECT_EQ(config.CB1->count(), c.ports.size());
         EXPECT_EQ(config.CB1->currentIndex(), c.selected) << c.configured.toStdString();
     }
+}
+
+// A USB adapter's product name is the tooltip; the entry stays the port name.
+TEST(PortList, UsbProductNameIsTheTooltip) {
+    qtApp();
+    ScriptedInteraction ui;
+    FrmConfig config(ui);
+    config.fillPorts(
+        QList<SerialPortEntry>{{"ttyS0", {}, false}, {"ttyUSB0", "FT232R USB UART", true}},
+        "ttyUSB0");
+    EXPECT_EQ(config.CB1->currentText(), QStringLiteral("ttyUSB0"));
+    EXPECT_EQ(config.CB1->itemData(1, Qt::ToolTipRole).toString(),
+              QStringLiteral("FT232R USB UART"));
+    EXPECT_FALSE(config.CB1->itemData(0, Qt::ToolTipRole).isValid());
 }
 
 } // namespace

@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
+
+#include "pty.hpp"
 
 namespace {
 
@@ -18,11 +23,11 @@ struct ConvertRun {
 };
 
 // Runs vezu-convert with the arguments, capturing both streams.
-ConvertRun convert(const std::string& arguments) {
+ConvertRun convert(const std::string& arguments, const std::string& environment = "") {
     const fs::path errFile =
         fs::temp_directory_path() / ("vezu-cli-err-" + std::to_string(::getpid()));
     const std::string command =
-        std::string(VEZU_CONVERT) + " " + arguments + " 2>" + errFile.string();
+        environment + std::string(VEZU_CONVERT) + " " + arguments + " 2>" + errFile.string();
     ConvertRun run;
     FILE* pipe = ::popen(command.c_str(), "r");
     std::array<char, 4096> buffer{};
@@ -149,6 +154,7 @@ TEST(VezuConvert, HelpNamesTheExitStatusesOnStdout) {
     EXPECT_NE(run.out.find("usage: vezu-convert"), std::string::npos);
     EXPECT_NE(run.out.find("  3  nothing to export"), std::string::npos);
     EXPECT_NE(run.out.find("  4  the capture was cut short"), std::string::npos);
+    EXPECT_NE(run.out.find("[--no-archive]"), std::string::npos);
 }
 
 TEST(VezuConvert, NothingToExportWritesNoFileAndExitsWithThree) {
@@ -169,6 +175,130 @@ TEST(VezuConvert, NothingToExportWritesNoFileAndExitsWithThree) {
     // Without an export asked for, there is nothing to complain about.
     EXPECT_EQ(convert("--model kr10 " + fixtures + "/kr10-header-only.txt").exitCode, 0);
     fs::remove_all(folder);
+}
+
+// A fresh account: HOME is a new empty folder, so the data folder is missing.
+class VezuConvertCapture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        home = fs::temp_directory_path() / ("vezu-cli-home-" + std::to_string(::getpid()));
+        fs::remove_all(home);
+        fs::create_directories(home);
+    }
+    void TearDown() override { fs::remove_all(home); }
+
+    fs::path korbane() const { return home / "Documents" / "Korbane"; }
+    std::vector<fs::path> archived() const {
+        std::vector<fs::path> files;
+        if (fs::exists(korbane() / "Pesagens")) {
+            for (const auto& entry : fs::directory_iterator(korbane() / "Pesagens")) {
+                files.push_back(entry.path());
+            }
+        }
+        return files;
+    }
+
+    // Plays the indicator: once vezu-convert has the port open, sends the
+    // bytes, then hangs up or stays until the run ends.
+    ConvertRun captureWith(const std::string& bytes, bool hangUp, const std::string& arguments) {
+        vezu::serial::test::Pty pty;
+        std::atomic<bool> done{false};
+        std::thread indicator([&] {
+            vezu::serial::test::eventually([&] { return done || openedByAnother(pty.slavePath()); },
+                                           std::chrono::minutes(2));
+            // The port empties its buffers while it sets itself up after the open.
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+            pty.send(bytes);
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            if (hangUp) {
+                pty.closeMaster();
+            }
+            while (!done) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            }
+        });
+        const ConvertRun run = convert("--capture " + pty.slavePath() + " " + arguments);
+        done = true;
+        indicator.join();
+        return run;
+    }
+
+    static bool openedByAnother(const std::string& device) {
+        std::error_code ignored;
+        const std::string self = std::to_string(::getpid());
+        for (const auto& process : fs::directory_iterator("/proc", ignored)) {
+            if (process.path().filename() == self) {
+                continue;
+            }
+            for (const auto& fd : fs::directory_iterator(process.path() / "fd", ignored)) {
+                if (fs::read_symlink(fd.path(), ignored) == device) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    ConvertRun convert(const std::string& arguments) const {
+        return ::convert("--model kr10 " + arguments,
+                         "HOME=" + home.string() +
+                             " XDG_CONFIG_HOME=" + (home / ".config").string() + " ");
+    }
+
+    fs::path home;
+};
+
+std::string contents(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+const std::string kDisconnected =
+    "O indicador foi desconectado durante a recepção: a listagem pode estar incompleta.";
+
+// The indicator hangs up: the capture ends at once (not after its minute of
+// silence), keeps the file and a dated copy, writes what it can and exits 4.
+TEST_F(VezuConvertCapture, AVanishedIndicatorKeepsTheCaptureAndExitsWithFour) {
+    const std::string listing = contents(fixtures + "/kr10-three.txt");
+    const ConvertRun run = captureWith(listing, true, "--wait 60 --summary");
+    EXPECT_EQ(run.exitCode, 4) << run.err;
+    EXPECT_NE(run.err.find(kDisconnected), std::string::npos) << run.err;
+    EXPECT_NE(run.out.find("records=3"), std::string::npos) << run.out;
+    EXPECT_EQ(contents(korbane() / "Vezu.txt"), listing + "\r\n");
+    const auto copies = archived();
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(copies[0].filename().string().rfind("Captura ", 0), 0u);
+    EXPECT_EQ(contents(copies[0]), listing + "\r\n");
+}
+
+TEST_F(VezuConvertCapture, AParserFailingOnTheCutOffListingPrintsBothMessages) {
+    const std::string listing = contents(fixtures + "/kr10-bad-weight.txt");
+    const ConvertRun run = captureWith(listing, true, "--wait 60");
+    EXPECT_EQ(run.exitCode, 4) << run.err;
+    const auto disconnected = run.err.find(kDisconnected);
+    ASSERT_NE(disconnected, std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("39x5", disconnected), std::string::npos) << run.err;
+    EXPECT_EQ(contents(korbane() / "Vezu.txt"), listing + "\r\n");
+}
+
+// The line falls silent instead: a whole capture, exit 0, and --no-archive
+// keeps no copy while the data folder is still made for the capture file.
+TEST_F(VezuConvertCapture, NoArchiveKeepsNoCopy) {
+    const std::string listing = contents(fixtures + "/kr10-three.txt");
+    const ConvertRun run = captureWith(listing, false, "--wait 2 --no-archive --summary");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(contents(korbane() / "Vezu.txt"), listing + "\r\n");
+    EXPECT_TRUE(archived().empty());
+}
+
+TEST_F(VezuConvertCapture, APortThatDoesNotOpenSaysWhy) {
+    const ConvertRun run = convert("--capture /dev/vezu-no-such-port --wait 1");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("Não foi possível abrir comunicação, verifique configuração.\n"),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("não existe"), std::string::npos) << run.err;
 }
 
 } // namespace
