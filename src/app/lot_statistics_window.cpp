@@ -116,7 +116,8 @@ LotStatisticsWindow::LotStatisticsWindow(const WeighingStore& store, ListingMode
                                                            QStringLiteral("Valor")}
                                              : QStringList{QStringLiteral("Peso (kg)")});
     figures_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    figures_->setMinimumWidth(kr20 ? 420 : 260);
+    figures_->setMinimumWidth(kr20 ? 480 : 260);
+    figures_->setWordWrap(false);
 
     classWidth_->setObjectName(QStringLiteral("LarguraClasse"));
     classWidth_->setRange(1, 10000);
