@@ -159,7 +159,9 @@ void FrmPrinc::buildActions() {
     // A page being parsed is not complete yet.
     connect(Estatisticas, &QAction::triggered, this, [this] {
         if (!parsing_) {
-            runCommand([this] { statistics_.openFor(PageControl1->currentWidget(), this); });
+            runCommand([this] {
+                statistics_.openFor(PageControl1->currentWidget(), this, pendriveFolder());
+            });
         }
     });
 }

@@ -98,7 +98,8 @@ StatisticsWindows::~StatisticsWindows() {
     }
 }
 
-LotStatisticsWindow* StatisticsWindows::openFor(QWidget* page, QWidget* parent) {
+LotStatisticsWindow* StatisticsWindows::openFor(QWidget* page, QWidget* parent,
+                                                const QString& earlierFolder) {
     const std::optional<PageLot> shown = lotOf(page, store_);
     if (!shown) {
         return nullptr;
@@ -114,6 +115,7 @@ LotStatisticsWindow* StatisticsWindows::openFor(QWidget* page, QWidget* parent) 
     auto* window = new LotStatisticsWindow(store_, shown->model, shown->lot, fs_, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setProperty("lot", shown->lot);
+    window->setEarlierFolder(earlierFolder);
     new LotFollower(*window, store_, *shown->table, shown->model, shown->lot);
     windows_.emplace_back(window);
     window->show();

@@ -24,8 +24,9 @@ public:
     StatisticsWindows& operator=(const StatisticsWindows&) = delete;
 
     // The window of the lot shown on `page` (a KR-10 page: the listing, lot
-    // 1), raised when already open; null for a page without a lot.
-    LotStatisticsWindow* openFor(QWidget* page, QWidget* parent);
+    // 1), raised when already open; null for a page without a lot. Earlier
+    // listings are chosen from `earlierFolder`, where the captures are kept.
+    LotStatisticsWindow* openFor(QWidget* page, QWidget* parent, const QString& earlierFolder);
 
     std::vector<LotStatisticsWindow*> openWindows() const;
 
