@@ -143,6 +143,14 @@ void FrmPrinc::buildActions() {
     Sobre = action("Sobre", "Sobre", "Programa");
     Fechar = action("Fechar", "Encerrar", "Programa");
     Help = action("Help", "Help", nullptr);
+    Estatisticas = action("Estatisticas", "Estatísticas do lote…", nullptr);
+
+    // Desktop keys: F1 is the help button, Ctrl+T the statistics of the page shown.
+    Help->setShortcut(QKeySequence::HelpContents);
+    Estatisticas->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    addAction(Help);
+    addAction(Estatisticas);
+    pages_.setGridAction(Estatisticas);
 
     connect(Pendrive, &QAction::triggered, this,
             [this] { runDataCommand([this] { PendriveExecute(); }); });
@@ -159,6 +167,14 @@ void FrmPrinc::buildActions() {
     connect(Sobre, &QAction::triggered, this, [this] { runCommand([this] { SobreExecute(); }); });
     connect(Fechar, &QAction::triggered, this, [this] { runCommand([this] { FecharExecute(); }); });
     connect(Help, &QAction::triggered, this, [this] { runCommand([this] { HelpExecute(); }); });
+    // A page being parsed is not complete yet.
+    connect(Estatisticas, &QAction::triggered, this, [this] {
+        if (!parsing_) {
+            runCommand([this] {
+                statistics_.openFor(PageControl1->currentWidget(), this, pendriveFolder());
+            });
+        }
+    });
 }
 
 void FrmPrinc::buildRibbon() {

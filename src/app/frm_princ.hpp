@@ -11,8 +11,10 @@
 
 #include "app/frm_princ_views.hpp"
 #include "app/listing_pages.hpp"
+#include "app/preset_open_interaction.hpp"
 #include "app/qt_report_dialogs.hpp"
 #include "app/ribbon.hpp"
+#include "app/statistics_windows.hpp"
 #include "base/format_settings.hpp"
 #include "capture/capture.hpp"
 #include "commands/listing_view.hpp"
@@ -51,6 +53,12 @@ public:
     void ConfigExecute();
     void FecharExecute();
 
+    // Opens a listing file through "Abrir pen drive" from its discard
+    // question on, as a dropped file does; needs setPresetOpenAnswer.
+    void openListingFile(const QString& file);
+    // Drops are accepted once there is a way to answer the open dialog.
+    void setPresetOpenAnswer(PresetOpenAnswer& preset);
+
     // The serial capture's handlers.
     void ComPort1RxChar(serial::TCustomComPort& Sender, std::int32_t Count);
     void Timer1Timer();
@@ -62,6 +70,7 @@ public:
     WeighingCommands& commands() { return commands_; }
     WeighingStore& store() { return store_; }
     ListingPages& pages() { return pages_; }
+    StatisticsWindows& statistics() { return statistics_; }
     // The port ComPort1 opens; the serial component takes it over.
     const QString& portName() const { return portName_; }
     QString pendriveFolder() const;
@@ -83,6 +92,8 @@ public:
     QAction* Sobre;
     QAction* Fechar;
     QAction* Help;
+    // "Estatísticas do lote…" of the current page (Ctrl+T, the grids' menu).
+    QAction* Estatisticas;
 
     Ribbon* Ribbon1;
     QTabWidget* PageControl1;
@@ -95,6 +106,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void FormShow();
@@ -123,6 +136,9 @@ private:
     FormatSettings fs_;
     WeighingStore store_;
     ListingPages pages_;
+    // Its windows read the store: they go before it.
+    StatisticsWindows statistics_{store_, fs_};
+    PresetOpenAnswer* presetOpen_ = nullptr;
     QtReportDialogs reportDialogs_;
     WeighingCommands commands_{store_, ui_, reportDialogs_, *this};
     QtCaptureTimer timer1_{Timer1};

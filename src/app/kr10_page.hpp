@@ -18,6 +18,8 @@ class Kr10Page : public QWidget {
 public:
     Kr10Page(WeighingStore& store, const FormatSettings& fs, UserInteraction& ui, QWidget* parent);
 
+    WeighingGrid& grid() { return *grid_; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

@@ -22,12 +22,19 @@ ListingPages::~ListingPages() {
 }
 
 void ListingPages::addKr10Page(WeighingStore& store) {
-    pageControl_.addTab(new Kr10Page(store, fs_, ui_, &pageControl_), tabCaption(store.S1()));
+    auto* page = new Kr10Page(store, fs_, ui_, &pageControl_);
+    if (gridAction_ != nullptr) {
+        page->grid().addAction(gridAction_);
+    }
+    pageControl_.addTab(page, tabCaption(store.S1()));
 }
 
 void ListingPages::addLotPage(WeighingStore& store, std::int32_t lot) {
     auto* page = new LotPage(lot, store.lot(lot), fs_, ui_, &pageControl_);
     page->hide();
+    if (gridAction_ != nullptr) {
+        page->grid().addAction(gridAction_);
+    }
     page->setProperty("caption", tabCaption(store.S1()));
     lotPages_.push_back(page);
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include <QAction>
 #include <QTabWidget>
 
 #include "app/kr10_page.hpp"
@@ -27,6 +28,9 @@ public:
     ListingPages(const ListingPages&) = delete;
     ListingPages& operator=(const ListingPages&) = delete;
 
+    // Every grid's context menu offers this action, from the next page on.
+    void setGridAction(QAction* action) { gridAction_ = action; }
+
     void addKr10Page(WeighingStore& store);
     void addLotPage(WeighingStore& store, std::int32_t lot);
     void setLotSummary(std::int32_t lot, const QString& text);
@@ -47,6 +51,7 @@ private:
     const FormatSettings& fs_;
     std::vector<LotPage*> lotPages_;
     std::size_t lotsOnTabBar_ = 0;
+    QAction* gridAction_ = nullptr;
 };
 
 } // namespace vezu

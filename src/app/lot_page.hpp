@@ -22,6 +22,9 @@ public:
     // A second summary line of the lot replaces the text.
     void setSummary(const QString& text);
 
+    std::int32_t lot() const { return lot_; }
+    WeighingGrid& grid() { return *grid_; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

@@ -18,12 +18,12 @@
 #include "analysis/lot_statistics.hpp"
 #include "analysis/point_decimal.hpp"
 #include "analysis/store_access.hpp"
-#include "commands/command_texts.hpp"
-#include "commands/error_report.hpp"
 #include "app/texts.hpp"
 #include "base/atomic_file.hpp"
 #include "base/error.hpp"
 #include "base/number_format.hpp"
+#include "commands/command_texts.hpp"
+#include "commands/error_report.hpp"
 
 namespace vezu {
 namespace {
@@ -91,12 +91,13 @@ struct LotStatisticsWindow::State {
     std::unique_ptr<WeighingStore> earlier;
     ListingModel earlierModel = ListingModel::Kr10;
     QString earlierName;
+    QString earlierFolder;
 };
 
 LotStatisticsWindow::LotStatisticsWindow(const WeighingStore& store, ListingModel model,
                                          std::int32_t lot, FormatSettings fs, QWidget* parent)
     : QWidget(parent, Qt::Window),
-      state_(new State{store, model, lot, std::move(fs), {}, {}, {}, {}, {}}),
+      state_(new State{store, model, lot, std::move(fs), {}, {}, {}, {}, {}, {}}),
       figures_(new QTableWidget(this)), classWidth_(new QSpinBox(this)),
       histogram_(new HistogramView(this)),
       compare_(new QPushButton(QStringLiteral("Comparar com pesagem anterior…"), this)),
@@ -116,7 +117,8 @@ LotStatisticsWindow::LotStatisticsWindow(const WeighingStore& store, ListingMode
                                                            QStringLiteral("Valor")}
                                              : QStringList{QStringLiteral("Peso (kg)")});
     figures_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    figures_->setMinimumWidth(kr20 ? 420 : 260);
+    figures_->setMinimumWidth(kr20 ? 480 : 260);
+    figures_->setWordWrap(false);
 
     classWidth_->setObjectName(QStringLiteral("LarguraClasse"));
     classWidth_->setRange(1, 10000);
@@ -164,8 +166,9 @@ LotStatisticsWindow::LotStatisticsWindow(const WeighingStore& store, ListingMode
     layout->addWidget(comparison_, 2);
 
     chooseEarlierListing = [this]() -> std::optional<QString> {
-        const QString name = QFileDialog::getOpenFileName(
-            this, QStringLiteral("Pesagem anterior"), QString(), QString::fromUtf8(kListingFilter));
+        const QString name =
+            QFileDialog::getOpenFileName(this, QStringLiteral("Pesagem anterior"),
+                                         state_->earlierFolder, QString::fromUtf8(kListingFilter));
         return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
     };
     chooseSaveFile = [this](const QString& name, const QString& filter) -> std::optional<QString> {
@@ -173,7 +176,8 @@ LotStatisticsWindow::LotStatisticsWindow(const WeighingStore& store, ListingMode
         return chosen.isEmpty() ? std::nullopt : std::optional<QString>(chosen);
     };
     showError = [this](const QString& text) {
-        QMessageBox::critical(this, QString::fromUtf8(kAppTitle), QString::fromStdString(withFullStop(text.toStdString())));
+        QMessageBox::critical(this, QString::fromUtf8(kAppTitle),
+                              QString::fromStdString(withFullStop(text.toStdString())));
     };
     refresh();
 }
@@ -289,6 +293,10 @@ void LotStatisticsWindow::compareWith(const QString& listing) {
         return;
     }
     showComparison();
+}
+
+void LotStatisticsWindow::setEarlierFolder(const QString& folder) {
+    state_->earlierFolder = folder;
 }
 
 void LotStatisticsWindow::compareClicked() {

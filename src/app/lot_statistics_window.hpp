@@ -34,6 +34,8 @@ public:
     // Reads the listing (either model) into a store of its own and shows the
     // comparison; a failure goes to showError and leaves the last one.
     void compareWith(const QString& listing);
+    // Where the dialog of "Comparar com pesagem anterior…" opens.
+    void setEarlierFolder(const QString& folder);
 
     // The histogram as a file, through a temporary beside it; throw Error.
     void saveHistogramPng(const QString& path) const;

@@ -30,13 +30,12 @@ int main(int argc, char** argv) {
     vezu::PresetOpenInteraction ui;
     vezu::AppWindows windows(ui, vezu::formatSettingsForLocale(""));
     ui.setParentWindow(&windows.FrmPrinc);
+    windows.FrmPrinc.setPresetOpenAnswer(ui);
     windows.FrmPrinc.show();
     if (!listing.isEmpty()) {
         // Once the event loop runs, so the window is up behind any message.
-        QTimer::singleShot(0, &windows.FrmPrinc, [&ui, &windows, listing] {
-            ui.answerNextOpenWith(listing);
-            windows.FrmPrinc.Pendrive->trigger();
-        });
+        QTimer::singleShot(0, &windows.FrmPrinc,
+                           [&windows, listing] { windows.FrmPrinc.openListingFile(listing); });
     }
     return QApplication::exec();
 }

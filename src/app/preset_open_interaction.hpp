@@ -8,12 +8,25 @@
 
 namespace vezu {
 
-// The real dialogs, except that the next open dialog is answered with a
-// file named beforehand: the listing given on the command line goes through
+// Answers the next open dialog with a file named beforehand, so that a
+// listing given on the command line or dropped on the window goes through
 // "Abrir pen drive" as if the user had chosen it.
-class PresetOpenInteraction : public QtUserInteraction {
+class PresetOpenAnswer {
 public:
-    void answerNextOpenWith(const QString& file) { preset_ = file.toStdString(); }
+    virtual void answerNextOpenWith(const QString& file) = 0;
+    // An answer the flow did not ask for (a Cancel at the discard question)
+    // must not answer the user's next "Abrir pen drive".
+    virtual void forgetPresetAnswer() = 0;
+
+protected:
+    ~PresetOpenAnswer() = default;
+};
+
+// The real dialogs, with the open dialog answerable beforehand.
+class PresetOpenInteraction : public QtUserInteraction, public PresetOpenAnswer {
+public:
+    void answerNextOpenWith(const QString& file) override { preset_ = file.toStdString(); }
+    void forgetPresetAnswer() override { preset_.reset(); }
 
     std::optional<std::string> openFile(const std::string& folder,
                                         const std::string& filter) override {

@@ -18,6 +18,7 @@ WeighingGrid::WeighingGrid(TableModel& model, UserInteraction& ui, QWidget* pare
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTabKeyNavigation(true);
     setWordWrap(false);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 
     QHeaderView* titles = horizontalHeader();
     titles->setSectionsClickable(true);

@@ -28,6 +28,10 @@ enum OptionId : int {
     kNoArchive,
     kHelp,
     kVersion,
+    kStats,
+    kClasses,
+    kCompare,
+    kCompareModel,
 };
 
 const option kOptions[] = {
@@ -45,16 +49,24 @@ const option kOptions[] = {
     {"no-archive", no_argument, nullptr, kNoArchive},
     {"help", no_argument, nullptr, kHelp},
     {"version", no_argument, nullptr, kVersion},
+    {"stats", no_argument, nullptr, kStats},
+    {"classes", required_argument, nullptr, kClasses},
+    {"compare", required_argument, nullptr, kCompare},
+    {"compare-model", required_argument, nullptr, kCompareModel},
     {nullptr, 0, nullptr, 0},
 };
+
+Model modelNamed(const std::string& value) {
+    if (value != "kr10" && value != "kr20") {
+        usageError("unknown model '" + value + "'");
+    }
+    return value == "kr10" ? Model::Kr10 : Model::Kr20;
+}
 
 void setOption(ConvertOptions& options, int id, const std::string& value) {
     switch (id) {
     case kModel:
-        if (value != "kr10" && value != "kr20") {
-            usageError("unknown model '" + value + "'");
-        }
-        options.model = value == "kr10" ? Model::Kr10 : Model::Kr20;
+        options.model = modelNamed(value);
         break;
     case kLocale:
         if (!isKnownLocale(value)) {
@@ -102,6 +114,23 @@ void setOption(ConvertOptions& options, int id, const std::string& value) {
         break;
     case kNoArchive:
         options.archive = false;
+        break;
+    case kStats:
+        options.stats = true;
+        break;
+    case kClasses: {
+        const auto width = tryStrToInt(value);
+        if (!width || *width < 1) {
+            usageError("--classes needs a class width in kg from 1");
+        }
+        options.classWidth = *width;
+        break;
+    }
+    case kCompare:
+        options.compare = value;
+        break;
+    case kCompareModel:
+        options.compareModel = modelNamed(value);
         break;
     case kHelp:
         options.help = true;
@@ -152,6 +181,9 @@ ConvertOptions parseConvertOptions(const std::vector<std::string>& arguments) {
     }
     if (options.capturePort && !options.listing.empty()) {
         usageError("a listing and --capture exclude each other");
+    }
+    if (options.compareModel && !options.compare) {
+        usageError("--compare-model needs --compare");
     }
     if (!options.capturePort && options.listing.empty()) {
         usageError("no listing given");

@@ -27,6 +27,11 @@ struct ConvertOptions {
     std::optional<std::string> captureFile;
     // A capture that received bytes is also kept in the data folder's "Pesagens".
     bool archive = true;
+    // The analysis tables, printed on stdout after the summary.
+    bool stats = false;
+    std::optional<std::int64_t> classWidth;
+    std::optional<std::string> compare;
+    std::optional<Model> compareModel; // the loaded model when not given
 };
 
 // Throws Error, the program's name first, with a usage text for arguments it
@@ -42,8 +47,14 @@ inline constexpr const char* kConvertUsage =
     "                    [--xlsx FILE] [--pdf FILE [--lot N] [--layout FILE]]\n"
     "       vezu-convert --model kr10|kr20 [--locale NAME] --capture PORT [--wait SECONDS]\n"
     "                    [--capture-file FILE] [--no-archive] [same outputs]\n"
+    "       tables on stdout with either: [--stats] [--classes WIDTH]\n"
+    "                    [--compare EARLIER [--compare-model kr10|kr20]]\n"
     "       vezu-convert --help | --version\n"
-    "FILE may be - for --csv: the CSV goes to standard output.";
+    "FILE may be - for --csv: the CSV goes to standard output.\n"
+    "--stats: each lot's figures of PESO; --classes WIDTH: each lot's weight classes\n"
+    "of WIDTH kg; --compare EARLIER: each animal's gain and daily gain since the\n"
+    "earlier listing (read as --compare-model, by default the model loaded).\n"
+    "Tables are tab-separated with a header line and a point as decimal separator.";
 
 // What --help prints after the usage.
 inline constexpr const char* kConvertHelp =

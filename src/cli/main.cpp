@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "analysis/capture_archive.hpp"
+#include "analysis/earlier_listing.hpp"
+#include "analysis/script_tables.hpp"
 #include "base/error.hpp"
 #include "capture/capture_texts.hpp"
 #include "capture/headless_capture.hpp"
@@ -38,6 +40,10 @@ void printSummary(const WeighingStore& store, Model model) {
     std::cout << "S1=" << store.S1() << "\nS2=" << store.S2() << "\nS3=" << store.S3()
               << "\nS4=" << store.S4() << "\nS5=" << store.S5() << "\nS6=" << store.S6()
               << "\nlots=" << lots << "\nrecords=" << records << "\n";
+}
+
+ListingModel listingModel(Model model) {
+    return model == Model::Kr10 ? ListingModel::Kr10 : ListingModel::Kr20;
 }
 
 // An error of one of the run's files: the program's text after the file's name.
@@ -121,6 +127,26 @@ CaptureEnd capture(WeighingCommands& commands, const ConvertOptions& options) {
     return CaptureEnd::CutShort;
 }
 
+void printTables(const ConvertOptions& options, const WeighingStore& store,
+                 const FormatSettings& fs) {
+    const ListingModel model = listingModel(options.model);
+    if (options.stats) {
+        std::cout << statsTable(store, model);
+    }
+    if (options.classWidth) {
+        std::cout << classesTable(store, model, *options.classWidth);
+    }
+    if (options.compare) {
+        const ListingModel earlierModel =
+            options.compareModel ? listingModel(*options.compareModel) : model;
+        const auto earlier = concerning(*options.compare, [&] {
+            return readEarlierListing(*options.compare, earlierModel, fs);
+        });
+        std::cout << compareTable(store, model, *earlier, earlierModel);
+    }
+    std::cout.flush();
+}
+
 int run(const ConvertOptions& options) {
     WeighingStore store;
     NonInteractiveInteraction ui;
@@ -147,6 +173,7 @@ int run(const ConvertOptions& options) {
     if (options.summary) {
         printSummary(store, options.model);
     }
+    printTables(options, store, commands.formatSettings());
 
     std::vector<std::string> nothing;
     const bool csvToStdout = options.csv == "-";

@@ -1,49 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <atomic>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
+#include "convert_run.hpp"
 #include "pty.hpp"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-struct ConvertRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs vezu-convert with the arguments, capturing both streams.
-ConvertRun convert(const std::string& arguments, const std::string& environment = "") {
-    const fs::path errFile =
-        fs::temp_directory_path() / ("vezu-cli-err-" + std::to_string(::getpid()));
-    const std::string command =
-        environment + std::string(VEZU_CONVERT) + " " + arguments + " 2>" + errFile.string();
-    ConvertRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::array<char, 4096> buffer{};
-    for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) {
-        run.out.append(buffer.data(), got);
-    }
-    const int status = ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream in(errFile);
-    run.err.assign(std::istreambuf_iterator<char>(in), {});
-    fs::remove(errFile);
-    return run;
-}
-
-const std::string examples = VEZU_EXAMPLES;
-const std::string fixtures = VEZU_FIXTURES;
+using namespace cli_test;
 
 TEST(VezuConvert, SummaryOfTheExamples) {
     struct Case {
