@@ -11,13 +11,13 @@
 
 #include "app/frm_princ_views.hpp"
 #include "app/listing_pages.hpp"
-#include "app/qt_report_dialogs.hpp"
 #include "app/ribbon.hpp"
 #include "base/format_settings.hpp"
 #include "capture/capture.hpp"
 #include "commands/listing_view.hpp"
 #include "commands/weighing_commands.hpp"
 #include "data/weighing_store.hpp"
+#include "report_windows/qt_report_dialogs.hpp"
 
 namespace vezu {
 
