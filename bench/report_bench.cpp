@@ -8,10 +8,10 @@
 #include <sys/resource.h>
 
 #include "bench_listing.hpp"
-#include "export/pdf_writer.hpp"
-#include "export/weighing_layouts.hpp"
-#include "export/weighing_reports.hpp"
 #include "import/kr20_parser.hpp"
+#include "pdf/pdf_writer.hpp"
+#include "pdf/weighing_layouts.hpp"
+#include "pdf/weighing_reports.hpp"
 
 namespace vezu {
 namespace {

@@ -18,8 +18,8 @@
 #include "capture/capture_texts.hpp"
 #include "commands/command_texts.hpp"
 #include "commands/user_interaction.hpp"
-#include "export/weighing_layouts.hpp"
 #include "locale/data_folder.hpp"
+#include "pdf/weighing_layouts.hpp"
 #include "settings/ini_file.hpp"
 
 namespace vezu {

@@ -12,7 +12,6 @@
 #include "app/frm_princ_views.hpp"
 #include "app/listing_pages.hpp"
 #include "app/preset_open_interaction.hpp"
-#include "app/qt_report_dialogs.hpp"
 #include "app/ribbon.hpp"
 #include "app/statistics_windows.hpp"
 #include "base/format_settings.hpp"
@@ -20,6 +19,7 @@
 #include "commands/listing_view.hpp"
 #include "commands/weighing_commands.hpp"
 #include "data/weighing_store.hpp"
+#include "report_windows/qt_report_dialogs.hpp"
 
 namespace vezu {
 

@@ -5,7 +5,7 @@
 #include "commands/file_names.hpp"
 #include "commands/report_dialogs.hpp"
 #include "commands/user_interaction.hpp"
-#include "export/pdf_writer.hpp"
+#include "pdf/pdf_writer.hpp"
 
 namespace vezu {
 

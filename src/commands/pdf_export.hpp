@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "export/pdf_export_settings.hpp"
+#include "pdf/pdf_export_settings.hpp"
 #include "report/prepared_pages.hpp"
 
 namespace vezu {

@@ -5,7 +5,7 @@
 #include "commands/report_dialogs.hpp"
 #include "commands/user_interaction.hpp"
 #include "commands/weighing_commands.hpp"
-#include "export/weighing_pdf.hpp"
+#include "pdf/weighing_pdf.hpp"
 
 namespace vezu {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "export/pdf_export_settings.hpp"
+#include "pdf/pdf_export_settings.hpp"
 
 namespace vezu {
 

@@ -11,7 +11,7 @@
 #include "commands/listing_view.hpp"
 #include "commands/pdf_export.hpp"
 #include "data/weighing_store.hpp"
-#include "export/weighing_reports.hpp"
+#include "pdf/weighing_reports.hpp"
 
 namespace vezu {
 

@@ -1,6 +1,6 @@
-#include "data/store_writer.hpp"
 #include "commands_fixture.hpp"
-#include "export/weighing_layouts.hpp"
+#include "data/store_writer.hpp"
+#include "pdf/weighing_layouts.hpp"
 #include "report/report_texts.hpp"
 
 namespace vezu {

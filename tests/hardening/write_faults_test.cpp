@@ -20,8 +20,8 @@
 #include "export/csv_writer.hpp"
 #include "export/sheet_plan.hpp"
 #include "export/short_date.hpp"
-#include "export/weighing_pdf.hpp"
 #include "export/xlsx_writer.hpp"
+#include "pdf/weighing_pdf.hpp"
 #include "settings/ini_file.hpp"
 
 namespace vezu {
