@@ -21,6 +21,13 @@ bool PdfExport::runQuick(const PreparedPages& pages, std::size_t currentPage) {
 }
 
 bool PdfExport::saveAndWrite(const PreparedPages& pages, std::size_t currentPage) {
+    // Nothing to write is said before the user picks a name for it.
+    try {
+        pagesToWrite(pages, settings_, currentPage);
+    } catch (const Error& error) {
+        dialogs_.showReportError(error.what());
+        return false;
+    }
     const auto chosen = ui_.saveFile(settings_.fileName, kPdfFilter);
     if (!chosen) {
         return false;

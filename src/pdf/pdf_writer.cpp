@@ -122,19 +122,25 @@ std::string noPageInRange(const PdfExportSettings& settings, std::size_t pageCou
            "); nenhum arquivo foi gravado.";
 }
 
+std::vector<std::size_t> pagesToWrite(const PreparedPages& pages, const PdfExportSettings& settings,
+                                      std::size_t currentPage) {
+    if (pages.empty()) {
+        throw Error(std::string(kReportWithoutPages));
+    }
+    std::vector<std::size_t> chosen =
+        selectPages(settings.range, settings.pages, currentPage, pages.count());
+    if (chosen.empty()) {
+        throw Error(noPageInRange(settings, pages.count()));
+    }
+    return chosen;
+}
+
 void writePdf(const PreparedPages& pages, const PdfExportSettings& settings,
               std::size_t currentPage, const std::string& path) {
     if (!settings.ownerPassword.empty() && settings.ownerPassword == settings.userPassword) {
         throw Error(std::string(kEqualPasswords));
     }
-    if (pages.empty()) {
-        throw Error(std::string(kReportWithoutPages));
-    }
-    const std::vector<std::size_t> chosen =
-        selectPages(settings.range, settings.pages, currentPage, pages.count());
-    if (chosen.empty()) {
-        throw Error(noPageInRange(settings, pages.count()));
-    }
+    const std::vector<std::size_t> chosen = pagesToWrite(pages, settings, currentPage);
     std::unique_ptr<AtomicFileWriter> file;
     try {
         file = std::make_unique<AtomicFileWriter>(path);

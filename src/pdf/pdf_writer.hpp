@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "pdf/pdf_export_settings.hpp"
 #include "report/prepared_pages.hpp"
@@ -14,6 +16,11 @@ inline constexpr std::string_view kReportWithoutPages =
 
 // The error for a page range that holds none of the report's pages.
 std::string noPageInRange(const PdfExportSettings& settings, std::size_t pageCount);
+
+// The pages writePdf would write; throws Error for a report without pages or
+// a range that selects none, so a caller can refuse before asking for a name.
+std::vector<std::size_t> pagesToWrite(const PreparedPages& pages, const PdfExportSettings& settings,
+                                      std::size_t currentPage);
 
 // Writes the chosen pages of a prepared report to a PDF file, replacing any
 // file of that name only once the whole document is written. currentPage
