@@ -17,7 +17,8 @@ void BM_WriteKr20Csv(benchmark::State& state) {
     parseKr20Listing(kr20BenchListing(animals, 500), store, quiet);
     FormatSettings fs;
     fs.decimalSeparator = ",";
-    const std::string out = (std::filesystem::temp_directory_path() / "vezu-bench-out.csv").string();
+    const std::string out =
+        (std::filesystem::temp_directory_path() / "vezu-bench-out.csv").string();
     for (auto _ : state) {
         writeKr20Csv(store, out, fs);
     }

@@ -26,9 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     variables.set("Nested", "[Lote]");
     std::vector<std::string> errors;
     const FormatSettings fs;
-    ExpressionContext context{variables,
-                              [](std::string_view name) { return name == "frxDBDataset1" ? &dataSet : nullptr; },
-                              fs, errors, 3};
+    ExpressionContext context{
+        variables,
+        [](std::string_view name) { return name == "frxDBDataset1" ? &dataSet : nullptr; }, fs,
+        errors, 3};
     MemoView memo;
     memo.text.assign(reinterpret_cast<const char*>(data), size);
     fillMemoText(memo, context);

@@ -10,8 +10,8 @@ namespace vezu {
 namespace {
 
 constexpr std::array<const char*, 9> kImages{
-    "0-excel", "1-csv", "2-indicator", "3-pendrive", "4-printer",
-    "5-settings", "6-exit", "7-about", "8-pdf",
+    "0-excel",    "1-csv",  "2-indicator", "3-pendrive", "4-printer",
+    "5-settings", "6-exit", "7-about",     "8-pdf",
 };
 
 } // namespace

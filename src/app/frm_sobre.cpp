@@ -79,7 +79,8 @@ FrmSobre::FrmSobre(bool& monitor) : Monitor(monitor) {
     Button1->setGeometry(158, 194, 75, 25);
     connect(Button1, &QPushButton::clicked, this, &FrmSobre::Button1Click);
 
-    for (QObject* watched : std::initializer_list<QObject*>{this, Memo1, Memo1->viewport(), Button1}) {
+    for (QObject* watched :
+         std::initializer_list<QObject*>{this, Memo1, Memo1->viewport(), Button1}) {
         watched->installEventFilter(this);
     }
 }
@@ -120,6 +121,8 @@ bool FrmSobre::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void FrmSobre::Button1Click() { accept(); }
+void FrmSobre::Button1Click() {
+    accept();
+}
 
 } // namespace vezu

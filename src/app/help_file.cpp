@@ -7,8 +7,8 @@ namespace vezu {
 
 QString findHelpFile(const QString& programFolder) {
     const QDir program(programFolder);
-    for (const QString& candidate : {QStringLiteral("../share/korbane-vezu/Ajuda.html"),
-                                     QStringLiteral("Ajuda.html")}) {
+    for (const QString& candidate :
+         {QStringLiteral("../share/korbane-vezu/Ajuda.html"), QStringLiteral("Ajuda.html")}) {
         const QFileInfo file(QDir::cleanPath(program.filePath(candidate)));
         if (file.isFile()) {
             return file.canonicalFilePath();

@@ -9,9 +9,8 @@ namespace vezu {
 namespace {
 
 const std::vector<GridColumn> kColumns{
-    {kr20::ID, "Identificação :", 100}, {kr20::PESO, "Peso :", 100},
-    {kr20::GANHO, "Ganho :", 100},      {kr20::VALOR, "Valor :", 150},
-    {kr20::CC1, "Campo 1:", 50},        {kr20::CC2, "Campo 2:", 50},
+    {kr20::ID, "Identificação :", 100}, {kr20::PESO, "Peso :", 100}, {kr20::GANHO, "Ganho :", 100},
+    {kr20::VALOR, "Valor :", 150},      {kr20::CC1, "Campo 1:", 50}, {kr20::CC2, "Campo 2:", 50},
     {kr20::CC3, "Campo 3:", 50},
 };
 
@@ -25,7 +24,8 @@ constexpr int kSummaryPointSize = 8;
 
 LotPage::LotPage(std::int32_t lot, Table& table, const FormatSettings& fs, UserInteraction& ui,
                  QWidget* parent)
-    : QWidget(parent), lot_(lot), model_(table, kColumns, fs, this), grid_(new WeighingGrid(model_, ui, this)) {
+    : QWidget(parent), lot_(lot), model_(table, kColumns, fs, this),
+      grid_(new WeighingGrid(model_, ui, this)) {
     setObjectName(QStringLiteral("Aba%1").arg(lot));
     grid_->setGeometry(kGridLeft, kGridTop, kGridWidth, kGridHeight);
 }

@@ -65,7 +65,8 @@ std::optional<double> tryStrToFloat(std::string_view text, const FormatSettings&
     double value = 0;
     const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (error == std::errc::result_out_of_range) {
-        const long long magnitude = parsed->exponent + static_cast<long long>(parsed->digits.size());
+        const long long magnitude =
+            parsed->exponent + static_cast<long long>(parsed->digits.size());
         if (magnitude < 0) {
             return parsed->negative ? -0.0 : 0.0; // underflow reads as zero
         }
@@ -131,7 +132,8 @@ Currency StrToCurrency(std::string_view text, const FormatSettings& fs) {
 }
 
 double divide(double dividend, double divisor) {
-    if (std::isnan(dividend) || std::isnan(divisor) || (std::isinf(dividend) && std::isinf(divisor))) {
+    if (std::isnan(dividend) || std::isnan(divisor) ||
+        (std::isinf(dividend) && std::isinf(divisor))) {
         throw MathError(std::string(kInvalidOp));
     }
     if (divisor == 0) {

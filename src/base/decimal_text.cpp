@@ -5,11 +5,14 @@
 namespace vezu {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
-std::optional<DecimalText> parseDecimalText(std::string_view text, std::string_view decimalSeparator) {
+std::optional<DecimalText> parseDecimalText(std::string_view text,
+                                            std::string_view decimalSeparator) {
     text = trim(text);
     DecimalText result;
     std::size_t i = 0;

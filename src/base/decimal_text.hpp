@@ -17,6 +17,7 @@ struct DecimalText {
 // Optional sign, digits with an optional decimal separator, optional exponent
 // ("E" or "e", optional sign, digits); at least one mantissa digit. Spaces
 // around the number are allowed.
-std::optional<DecimalText> parseDecimalText(std::string_view text, std::string_view decimalSeparator);
+std::optional<DecimalText> parseDecimalText(std::string_view text,
+                                            std::string_view decimalSeparator);
 
 } // namespace vezu

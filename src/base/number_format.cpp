@@ -133,8 +133,9 @@ void appendCurrencyText(std::string& out, Currency value, const FormatSettings& 
     if (fraction == 0) {
         return;
     }
-    char decimals[5] = {static_cast<char>('0' + fraction / 1000), static_cast<char>('0' + fraction / 100 % 10),
-                        static_cast<char>('0' + fraction / 10 % 10), static_cast<char>('0' + fraction % 10), 0};
+    char decimals[5] = {
+        static_cast<char>('0' + fraction / 1000), static_cast<char>('0' + fraction / 100 % 10),
+        static_cast<char>('0' + fraction / 10 % 10), static_cast<char>('0' + fraction % 10), 0};
     int count = 4;
     while (decimals[count - 1] == '0') {
         --count;
@@ -192,8 +193,9 @@ std::string formatGroupedOneDecimal(double value, const FormatSettings& fs) {
 std::string formatMoney(Currency value, const FormatSettings& fs) {
     const int decimals = fs.currencyDecimals < 0 ? 0 : fs.currencyDecimals;
     const bool negative = value.tenThousandths < 0;
-    unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(value.tenThousandths)
-                                            : static_cast<unsigned long long>(value.tenThousandths);
+    unsigned long long magnitude =
+        negative ? 0ULL - static_cast<unsigned long long>(value.tenThousandths)
+                 : static_cast<unsigned long long>(value.tenThousandths);
     std::string digits;
     if (decimals < 4) {
         unsigned long long divisor = 1;
@@ -223,29 +225,49 @@ std::string formatMoney(Currency value, const FormatSettings& fs) {
     const std::string& s = fs.currencyString;
     if (!negative || magnitude == 0) {
         switch (fs.currencyFormat) {
-        case 1: return number + s;
-        case 2: return s + " " + number;
-        case 3: return number + " " + s;
-        default: return s + number;
+        case 1:
+            return number + s;
+        case 2:
+            return s + " " + number;
+        case 3:
+            return number + " " + s;
+        default:
+            return s + number;
         }
     }
     switch (fs.negCurrFormat) {
-    case 0: return "(" + s + number + ")";
-    case 2: return s + "-" + number;
-    case 3: return s + number + "-";
-    case 4: return "(" + number + s + ")";
-    case 5: return "-" + number + s;
-    case 6: return number + "-" + s;
-    case 7: return number + s + "-";
-    case 8: return "-" + number + " " + s;
-    case 9: return "-" + s + " " + number;
-    case 10: return number + " " + s + "-";
-    case 11: return s + " " + number + "-";
-    case 12: return s + " -" + number;
-    case 13: return number + "- " + s;
-    case 14: return "(" + s + " " + number + ")";
-    case 15: return "(" + number + " " + s + ")";
-    default: return "-" + s + number;
+    case 0:
+        return "(" + s + number + ")";
+    case 2:
+        return s + "-" + number;
+    case 3:
+        return s + number + "-";
+    case 4:
+        return "(" + number + s + ")";
+    case 5:
+        return "-" + number + s;
+    case 6:
+        return number + "-" + s;
+    case 7:
+        return number + s + "-";
+    case 8:
+        return "-" + number + " " + s;
+    case 9:
+        return "-" + s + " " + number;
+    case 10:
+        return number + " " + s + "-";
+    case 11:
+        return s + " " + number + "-";
+    case 12:
+        return s + " -" + number;
+    case 13:
+        return number + "- " + s;
+    case 14:
+        return "(" + s + " " + number + ")";
+    case 15:
+        return "(" + number + " " + s + ")";
+    default:
+        return "-" + s + number;
     }
 }
 

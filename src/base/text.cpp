@@ -29,8 +29,7 @@ std::string BuscaTroca(std::string_view text, char32_t from, std::string_view to
     std::string out;
     out.reserve(text.size());
     std::size_t start = 0;
-    for (auto at = text.find(needle); at != std::string_view::npos;
-         at = text.find(needle, start)) {
+    for (auto at = text.find(needle); at != std::string_view::npos; at = text.find(needle, start)) {
         out.append(text.substr(start, at - start));
         out.append(to);
         start = at + needle.size();

@@ -42,18 +42,17 @@ CommandResult WeighingCommands::ExportcvsExecute() {
     CommandResult result = CommandResult::NothingToExport;
     if (Modelo == 0) {
         result =
-            exportCsv(store_.hasKr10Data(), kExportKr10Question,
-                      [this](const std::string& path) {
-                          writeKr10Csv(store_.CDS1(), path, fs_);
-                          store_.CDS1().last();
-                      });
+            exportCsv(store_.hasKr10Data(), kExportKr10Question, [this](const std::string& path) {
+                writeKr10Csv(store_.CDS1(), path, fs_);
+                store_.CDS1().last();
+            });
     }
     if (Modelo == 1) {
-        result = exportCsv(store_.hasKr20Data(), kExportKr20Question,
-                           [this](const std::string& path) {
-                               writeKr20Csv(store_, path, fs_);
-                               store_.lastOfEveryLot();
-                           });
+        result =
+            exportCsv(store_.hasKr20Data(), kExportKr20Question, [this](const std::string& path) {
+                writeKr20Csv(store_, path, fs_);
+                store_.lastOfEveryLot();
+            });
     }
     return result;
 }
@@ -83,20 +82,18 @@ CommandResult WeighingCommands::exportWorkbook(bool loaded, const char* question
 CommandResult WeighingCommands::ExpotExcelExecute() {
     CommandResult result = CommandResult::NothingToExport;
     if (Modelo == 0) {
-        result = exportWorkbook(store_.hasKr10Data(), kExportKr10Question,
-                                [this] {
-                                    SheetPlan plan = kr10SheetPlan(store_, fs_);
-                                    store_.CDS1().last();
-                                    return plan;
-                                });
+        result = exportWorkbook(store_.hasKr10Data(), kExportKr10Question, [this] {
+            SheetPlan plan = kr10SheetPlan(store_, fs_);
+            store_.CDS1().last();
+            return plan;
+        });
     }
     if (Modelo == 1) {
-        result = exportWorkbook(store_.hasKr20Data(), kExportKr20Question,
-                                [this] {
-                                    SheetPlan plan = kr20SheetPlan(store_, fs_, today_());
-                                    store_.lastOfEveryLot();
-                                    return plan;
-                                });
+        result = exportWorkbook(store_.hasKr20Data(), kExportKr20Question, [this] {
+            SheetPlan plan = kr20SheetPlan(store_, fs_, today_());
+            store_.lastOfEveryLot();
+            return plan;
+        });
     }
     return result;
 }

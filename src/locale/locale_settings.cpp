@@ -8,7 +8,9 @@
 namespace vezu {
 namespace {
 
-std::string toUtf8(const QString& text) { return text.toStdString(); }
+std::string toUtf8(const QString& text) {
+    return text.toStdString();
+}
 
 // Writes a money text as a pattern over "$" and "1", the notation the
 // currencyFormat / negCurrFormat codes describe.
@@ -38,7 +40,8 @@ QString patternOf(QString money, const QString& symbol, const QLocale& locale) {
 } // namespace
 
 FormatSettings formatSettingsForLocale(const std::string& localeName) {
-    const QLocale locale = localeName.empty() ? QLocale::system() : QLocale(QString::fromStdString(localeName));
+    const QLocale locale =
+        localeName.empty() ? QLocale::system() : QLocale(QString::fromStdString(localeName));
     FormatSettings fs;
     fs.decimalSeparator = toUtf8(locale.decimalPoint());
     fs.thousandSeparator = toUtf8(locale.groupSeparator());
@@ -49,7 +52,8 @@ FormatSettings formatSettingsForLocale(const std::string& localeName) {
     const QString positive = locale.toCurrencyString(1.5);
     const int decimalAt = positive.lastIndexOf(locale.decimalPoint());
     fs.currencyDecimals = 0;
-    for (int i = decimalAt + 1; decimalAt >= 0 && i < positive.size() && positive[i].isDigit(); ++i) {
+    for (int i = decimalAt + 1; decimalAt >= 0 && i < positive.size() && positive[i].isDigit();
+         ++i) {
         ++fs.currencyDecimals;
     }
 
@@ -61,7 +65,7 @@ FormatSettings formatSettingsForLocale(const std::string& localeName) {
         }
     }
     static const std::array<const char*, 16> kNegative = {
-        "($1)", "-$1", "$-1", "$1-", "(1$)", "-1$", "1-$", "1$-",
+        "($1)", "-$1",  "$-1",  "$1-",  "(1$)", "-1$",  "1-$",   "1$-",
         "-1 $", "-$ 1", "1 $-", "$ 1-", "$ -1", "1- $", "($ 1)", "(1 $)"};
     const QString negativePattern = patternOf(locale.toCurrencyString(-1.5), symbol, locale);
     for (std::size_t i = 0; i < kNegative.size(); ++i) {

@@ -8,7 +8,8 @@ namespace {
 constexpr Unit kOverlapTolerance = 0.0001L;
 
 bool overlapVertically(const ViewBox& a, const ViewBox& b) {
-    return a.top < b.top + b.height - kOverlapTolerance && b.top < a.top + a.height - kOverlapTolerance;
+    return a.top < b.top + b.height - kOverlapTolerance &&
+           b.top < a.top + a.height - kOverlapTolerance;
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 namespace vezu {
 namespace {
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool sameAt(std::string_view text, std::size_t at, std::string_view needle) {
     for (std::size_t i = 0; i < needle.size(); ++i) {

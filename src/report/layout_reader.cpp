@@ -12,7 +12,9 @@
 namespace vezu {
 namespace {
 
-[[noreturn]] void invalid(const std::string& why) { throw Error("Invalid layout file: " + why); }
+[[noreturn]] void invalid(const std::string& why) {
+    throw Error("Invalid layout file: " + why);
+}
 
 // Numbers are read without the locale, so "18.89765" means the same under
 // every decimal separator.
@@ -75,7 +77,8 @@ void readBox(const pugi::xml_node& node, ViewBox& view) {
     view.top = number(node, "top", 0);
     view.width = number(node, "width", 0);
     view.height = number(node, "height", 0);
-    view.align = std::string_view(node.attribute("align").value()) == "width" ? Align::Width : Align::None;
+    view.align =
+        std::string_view(node.attribute("align").value()) == "width" ? Align::Width : Align::None;
     const std::string_view lines = node.attribute("frame").value();
     view.frame.left = lines.find("left") != std::string_view::npos;
     view.frame.top = lines.find("top") != std::string_view::npos;
@@ -86,8 +89,8 @@ void readBox(const pugi::xml_node& node, ViewBox& view) {
 }
 
 template <typename E>
-E choice(const pugi::xml_node& node, const char* name, std::initializer_list<std::pair<std::string_view, E>> values,
-         E fallback) {
+E choice(const pugi::xml_node& node, const char* name,
+         std::initializer_list<std::pair<std::string_view, E>> values, E fallback) {
     const std::string_view value = node.attribute(name).value();
     for (const auto& [word, e] : values) {
         if (value == word) {
@@ -102,12 +105,14 @@ MemoView memo(const pugi::xml_node& node) {
     readBox(node, memo);
     memo.text = node.child("text").text().get();
     memo.font = font(node);
-    memo.hAlign = choice(node, "hAlign",
-                         {{"left", HAlign::Left}, {"center", HAlign::Center}, {"right", HAlign::Right}},
-                         HAlign::Left);
-    memo.vAlign = choice(node, "vAlign",
-                         {{"top", VAlign::Top}, {"center", VAlign::Center}, {"bottom", VAlign::Bottom}},
-                         VAlign::Top);
+    memo.hAlign =
+        choice(node, "hAlign",
+               {{"left", HAlign::Left}, {"center", HAlign::Center}, {"right", HAlign::Right}},
+               HAlign::Left);
+    memo.vAlign =
+        choice(node, "vAlign",
+               {{"top", VAlign::Top}, {"center", VAlign::Center}, {"bottom", VAlign::Bottom}},
+               VAlign::Top);
     memo.gapX = number(node, "gapX", memo.gapX);
     memo.gapY = number(node, "gapY", memo.gapY);
     memo.lineSpacing = number(node, "lineSpacing", memo.lineSpacing);
@@ -147,8 +152,8 @@ std::vector<ReportObject> objects(const pugi::xml_node& parent) {
 }
 
 constexpr std::pair<std::string_view, BandKind> kBandElements[] = {
-    {"reportTitle", BandKind::ReportTitle},     {"pageHeader", BandKind::PageHeader},
-    {"masterData", BandKind::MasterData},       {"reportSummary", BandKind::ReportSummary},
+    {"reportTitle", BandKind::ReportTitle}, {"pageHeader", BandKind::PageHeader},
+    {"masterData", BandKind::MasterData},   {"reportSummary", BandKind::ReportSummary},
     {"pageFooter", BandKind::PageFooter},
 };
 
@@ -196,8 +201,8 @@ ReportPage page(const pugi::xml_node& node) {
 
 Layout readLayout(std::string_view xml) {
     pugi::xml_document document;
-    const pugi::xml_parse_result parsed =
-        document.load_buffer(xml.data(), xml.size(), pugi::parse_default | pugi::parse_ws_pcdata_single);
+    const pugi::xml_parse_result parsed = document.load_buffer(
+        xml.data(), xml.size(), pugi::parse_default | pugi::parse_ws_pcdata_single);
     if (!parsed) {
         invalid(parsed.description());
     }

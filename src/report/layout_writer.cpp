@@ -66,8 +66,10 @@ void writeBox(pugi::xml_node& node, const ViewBox& view) {
         node.append_attribute("align") = "width";
     }
     std::string lines;
-    for (const auto& [on, word] : {std::pair{view.frame.left, "left"}, {view.frame.top, "top"},
-                                   {view.frame.right, "right"}, {view.frame.bottom, "bottom"}}) {
+    for (const auto& [on, word] : {std::pair{view.frame.left, "left"},
+                                   {view.frame.top, "top"},
+                                   {view.frame.right, "right"},
+                                   {view.frame.bottom, "bottom"}}) {
         if (on) {
             lines += lines.empty() ? word : std::string(" ") + word;
         }
@@ -178,7 +180,8 @@ std::string writeLayout(const Layout& layout) {
     }
     pugi::xml_node variables = root.append_child("variables");
     for (const Variable& variable : layout.variables.entries()) {
-        pugi::xml_node node = variables.append_child(variable.isCategory() ? "category" : "variable");
+        pugi::xml_node node =
+            variables.append_child(variable.isCategory() ? "category" : "variable");
         node.append_attribute("name") = variable.name.c_str();
         if (variable.value) {
             node.append_child("value").text() = variable.value->c_str();
@@ -189,7 +192,8 @@ std::string writeLayout(const Layout& layout) {
     pugi::xml_node options = root.append_child("options");
     flagUnlessDefault(options, "convertNulls", o.convertNulls, defaults.convertNulls);
     flagUnlessDefault(options, "doublePass", o.doublePass, defaults.doublePass);
-    flagUnlessDefault(options, "globalDataSets", o.useGlobalDataSetList, defaults.useGlobalDataSetList);
+    flagUnlessDefault(options, "globalDataSets", o.useGlobalDataSetList,
+                      defaults.useGlobalDataSetList);
     flagUnlessDefault(options, "saveLayout", o.saveLayoutAroundRun, defaults.saveLayoutAroundRun);
     flagUnlessDefault(options, "silent", o.silentMode, defaults.silentMode);
     flagUnlessDefault(options, "printIfEmpty", o.printIfEmpty, defaults.printIfEmpty);

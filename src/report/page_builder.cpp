@@ -7,8 +7,7 @@ namespace vezu {
 PageBuilder::PageBuilder(const ReportPage& page, PreparedPages& out, ExpressionContext& context,
                          std::function<void(std::size_t)> pageDone)
     : page_(page), out_(out), context_(context), pageDone_(std::move(pageDone)),
-      footer_(page.findBand(BandKind::PageFooter)),
-      areaHeight_(page.paper.areaHeight()) {}
+      footer_(page.findBand(BandKind::PageFooter)), areaHeight_(page.paper.areaHeight()) {}
 
 void PageBuilder::run(DBDataset* master) {
     const Band* title = page_.findBand(BandKind::ReportTitle);
@@ -82,10 +81,11 @@ void PageBuilder::placeFlowing(const Band& band) {
 void PageBuilder::placeObjects(const std::vector<ReportObject>& objects, Unit top) {
     for (const ReportObject& object : objects) {
         const ViewBox& view = box(object);
-        PreparedObject placed{&object,
-                              Rect{static_cast<double>(view.left), static_cast<double>(top + view.top),
-                                   static_cast<double>(view.width), static_cast<double>(view.height)},
-                              {}};
+        PreparedObject placed{
+            &object,
+            Rect{static_cast<double>(view.left), static_cast<double>(top + view.top),
+                 static_cast<double>(view.width), static_cast<double>(view.height)},
+            {}};
         if (const MemoView* memo = std::get_if<MemoView>(&object)) {
             placed.text = fillMemoText(*memo, context_);
         }

@@ -30,12 +30,14 @@ void drawMemo(const MemoView& memo, const Rect& r, std::string_view text, Canvas
         const FontMetrics metrics = canvas.metrics(font);
         const double gapX = static_cast<double>(memo.gapX);
         const double gapY = static_cast<double>(memo.gapY);
-        const double lineHeight = metrics.ascent + metrics.descent + static_cast<double>(memo.lineSpacing);
+        const double lineHeight =
+            metrics.ascent + metrics.descent + static_cast<double>(memo.lineSpacing);
         const double innerWidth = r.width - 2 * gapX;
         auto width = [&](std::string_view s) { return canvas.textWidth(font, s); };
         const std::vector<std::string> lines = breakLines(text, innerWidth, memo.wordWrap, width);
 
-        const double textHeight = static_cast<double>(lines.size()) * lineHeight - static_cast<double>(memo.lineSpacing);
+        const double textHeight =
+            static_cast<double>(lines.size()) * lineHeight - static_cast<double>(memo.lineSpacing);
         double top = r.top + gapY;
         if (memo.vAlign == VAlign::Center) {
             top = r.top + (r.height - textHeight) / 2;

@@ -6,7 +6,8 @@ namespace {
 // Length of the UTF-8 character that starts at `at`.
 std::size_t characterLength(std::string_view text, std::size_t at) {
     std::size_t length = 1;
-    while (at + length < text.size() && (static_cast<unsigned char>(text[at + length]) & 0xC0) == 0x80) {
+    while (at + length < text.size() &&
+           (static_cast<unsigned char>(text[at + length]) & 0xC0) == 0x80) {
         ++length;
     }
     return length;

@@ -8,7 +8,9 @@ using Unit = long double;
 
 inline constexpr Unit kUnitsPerMm = 3.77953L;
 
-inline Unit mmToUnits(Unit mm) { return mm * kUnitsPerMm; }
+inline Unit mmToUnits(Unit mm) {
+    return mm * kUnitsPerMm;
+}
 
 // Objects on a prepared page, in layout units from the page area's top-left.
 struct Rect {

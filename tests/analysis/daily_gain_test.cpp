@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "data/store_writer.hpp"
 #include "analysis/daily_gain.hpp"
+#include "data/store_writer.hpp"
 #include "lot_fixture.hpp"
 
 namespace vezu {

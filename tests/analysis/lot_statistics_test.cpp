@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "data/store_writer.hpp"
 #include "analysis/lot_statistics.hpp"
 #include "base/error.hpp"
+#include "data/store_writer.hpp"
 #include "lot_fixture.hpp"
 
 namespace vezu {

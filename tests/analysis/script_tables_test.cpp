@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "data/store_writer.hpp"
 #include "analysis/earlier_listing.hpp"
 #include "analysis/script_tables.hpp"
 #include "base/error.hpp"
+#include "data/store_writer.hpp"
 #include "import/listing_files.hpp"
 #include "lot_fixture.hpp"
 #include "support/comma_decimal.hpp"

@@ -24,7 +24,9 @@ INSTANTIATE_TEST_SUITE_P(Versions, BuildInfoTest,
                                            VersionCase{4, 2, 0, 115, "4.2.0.15"},
                                            VersionCase{65535, 999, 1000, 65535, "63.99.00.56"}));
 
-TEST(BuildInfo, TheProgramIsVersion4_2_0_6) { EXPECT_EQ(GetBuildInfo(), "4.2.0.06"); }
+TEST(BuildInfo, TheProgramIsVersion4_2_0_6) {
+    EXPECT_EQ(GetBuildInfo(), "4.2.0.06");
+}
 
 } // namespace
 } // namespace vezu

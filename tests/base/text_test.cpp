@@ -17,7 +17,8 @@ TEST(Text, SliceCountsFromOneAndClipsShortLines) {
         std::size_t first, last;
         std::string_view expected;
     };
-    for (const Case c : {Case{1, 3, "abc"}, {4, 6, "def"}, {5, 9, "ef"}, {7, 9, ""}, {0, 2, ""}, {3, 2, ""}}) {
+    for (const Case c :
+         {Case{1, 3, "abc"}, {4, 6, "def"}, {5, 9, "ef"}, {7, 9, ""}, {0, 2, ""}, {3, 2, ""}}) {
         EXPECT_EQ(slice("abcdef", c.first, c.last), c.expected) << c.first << ".." << c.last;
     }
 }

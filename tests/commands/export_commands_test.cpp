@@ -1,6 +1,6 @@
-#include "data/store_writer.hpp"
 #include "commands/command_texts.hpp"
 #include "commands_fixture.hpp"
+#include "data/store_writer.hpp"
 
 namespace vezu {
 namespace {

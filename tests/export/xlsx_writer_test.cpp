@@ -78,7 +78,8 @@ TEST_F(WorkbookTest, Kr20WorkbookHoldsOneSheetPerLotWithNumbersTextsAndTheMoneyF
     ListingObserver quiet;
     parseKr20Listing(fixture("kr20-two-lots.txt"), store, quiet);
     const fs::path path = folder / "lotes.xlsx";
-    writeWorkbook(kr20SheetPlan(store, commaDecimal(), std::chrono::year_month_day{}), path.string());
+    writeWorkbook(kr20SheetPlan(store, commaDecimal(), std::chrono::year_month_day{}),
+                  path.string());
 
     EXPECT_EQ(filesInFolder(), std::vector<std::string>{"lotes.xlsx"});
     const std::string workbook = part(path, "xl/workbook.xml");

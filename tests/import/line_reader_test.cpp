@@ -26,9 +26,10 @@ TEST(LineReader, SplitsAtLineFeedsAndDropsTheCarriageReturn) {
         std::string bytes;
         std::vector<std::string> lines;
     };
-    for (const Case& c : {Case{"", {}}, Case{"a", {"a"}}, Case{"a\r\n", {"a"}}, Case{"a\nb", {"a", "b"}},
-                          Case{"a\r\n\r\nb\r\n", {"a", "", "b"}}, Case{"a\rb\n", {"a\rb"}},
-                          Case{std::string("x\0y\n", 4), {std::string("x\0y", 3)}}}) {
+    for (const Case& c :
+         {Case{"", {}}, Case{"a", {"a"}}, Case{"a\r\n", {"a"}}, Case{"a\nb", {"a", "b"}},
+          Case{"a\r\n\r\nb\r\n", {"a", "", "b"}}, Case{"a\rb\n", {"a\rb"}},
+          Case{std::string("x\0y\n", 4), {std::string("x\0y", 3)}}}) {
         std::int64_t counted = -1;
         EXPECT_EQ(readAll(c.bytes, &counted), c.lines);
         EXPECT_EQ(counted, static_cast<std::int64_t>(c.lines.size()));

@@ -7,15 +7,18 @@
 
 namespace vezu {
 
-inline std::string fixture(const std::string& name) { return std::string(VEZU_FIXTURES) + "/" + name; }
+inline std::string fixture(const std::string& name) {
+    return std::string(VEZU_FIXTURES) + "/" + name;
+}
 
 // Writes raw listing bytes to a temporary file that goes with the object.
 class TemporaryListing {
 public:
     explicit TemporaryListing(const std::string& bytes) {
         static int counter = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                ("vezu-listing-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".txt");
+        path_ =
+            std::filesystem::temp_directory_path() / ("vezu-listing-" + std::to_string(::getpid()) +
+                                                      "-" + std::to_string(counter++) + ".txt");
         std::ofstream(path_, std::ios::binary) << bytes;
     }
     ~TemporaryListing() { std::filesystem::remove(path_); }

@@ -23,7 +23,9 @@ struct RecordingObserver : ListingObserver {
     void beforeLine() override { ++linesAnnounced; }
     void kr10ListingRead() override { events.push_back("page"); }
     void kr20LotCreated(std::int32_t n) override { events.push_back("lot " + std::to_string(n)); }
-    void kr20SummaryRead(std::int32_t n) override { events.push_back("summary " + std::to_string(n)); }
+    void kr20SummaryRead(std::int32_t n) override {
+        events.push_back("summary " + std::to_string(n));
+    }
     void beep() override { ++beeps; }
 };
 

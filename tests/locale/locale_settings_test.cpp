@@ -21,7 +21,8 @@ TEST(LocaleSettings, AmericanNotation) {
     EXPECT_EQ(fs.decimalSeparator, ".");
     EXPECT_EQ(fs.thousandSeparator, ",");
     EXPECT_EQ(formatMoney(Currency{15275000}, fs), "$1,527.50");
-    EXPECT_EQ(formatMoney(Currency{-25000}, fs), "($2.50)"); // the locale writes negatives in brackets
+    EXPECT_EQ(formatMoney(Currency{-25000}, fs),
+              "($2.50)"); // the locale writes negatives in brackets
 }
 
 TEST(LocaleSettings, SymbolAfterTheNumber) {

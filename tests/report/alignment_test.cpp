@@ -6,7 +6,9 @@
 namespace vezu {
 namespace {
 
-ViewBox& at(std::vector<ReportObject>& objects, std::size_t i) { return box(objects[i]); }
+ViewBox& at(std::vector<ReportObject>& objects, std::size_t i) {
+    return box(objects[i]);
+}
 
 TEST(AlignmentTest, StretchesBetweenVerticallyOverlappingNeighbours) {
     std::vector<ReportObject> objects;

@@ -90,14 +90,16 @@ TEST(LayoutFileTest, MissingPropertiesTakeTheirDefaults) {
 }
 
 TEST(LayoutFileTest, RejectsWhatIsNotALayout) {
-    for (std::string_view text : {"not xml", "<other/>", "<korbane-report><page paperWidth=\"2,5\"/></korbane-report>"}) {
+    for (std::string_view text :
+         {"not xml", "<other/>", "<korbane-report><page paperWidth=\"2,5\"/></korbane-report>"}) {
         EXPECT_THROW(readLayout(text), Error) << text;
     }
     EXPECT_THROW(decodeBase64("ab!c"), Error);
 }
 
 TEST(LayoutFileTest, ReportLoadsAFileAndForgetsItsDataSetsAndVariables) {
-    const auto path = std::filesystem::temp_directory_path() / ("vezu-layout-" + std::to_string(::getpid()) + ".xml");
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("vezu-layout-" + std::to_string(::getpid()) + ".xml");
     writeLayoutFile(test::sampleLayout(), path);
     DBDataset adapter("frxDBDataset1");
     Report report;

@@ -50,16 +50,18 @@ TEST(PageRendererTest, AlignsTextWithinTheGapsAndOffsetsByTheMargins) {
     const Paper paper;
     const double margin = 37.7953;
     const Font font;
-    for (const auto& [align, x] : std::vector<std::pair<HAlign, double>>{
-             {HAlign::Left, margin + 100 + 2}, {HAlign::Center, margin + 100 + (200 - 24) / 2.0},
-             {HAlign::Right, margin + 300 - 2 - 24}}) {
+    for (const auto& [align, x] :
+         std::vector<std::pair<HAlign, double>>{{HAlign::Left, margin + 100 + 2},
+                                                {HAlign::Center, margin + 100 + (200 - 24) / 2.0},
+                                                {HAlign::Right, margin + 300 - 2 - 24}}) {
         MemoView memo = test::memo("M", 0, 0, 200, "");
         memo.font = font;
         memo.hAlign = align;
         memo.frame.bottom = true;
         const ReportObject object = memo;
         RecordingCanvas canvas;
-        renderPage(pageWith(paper, object, Rect{100, 50, 200, 18.89765}, "[TotalPages#]"), 1234, canvas);
+        renderPage(pageWith(paper, object, Rect{100, 50, 200, 18.89765}, "[TotalPages#]"), 1234,
+                   canvas);
         ASSERT_EQ(canvas.texts.size(), 1u);
         EXPECT_EQ(canvas.texts[0].text, "1234");
         EXPECT_DOUBLE_EQ(canvas.texts[0].x, x);
@@ -76,7 +78,9 @@ TEST(PageRendererTest, WrapsLongTextAndClipsWhatFallsBelowTheMemo) {
     memo.font = Font{};
     const ReportObject object = memo;
     RecordingCanvas canvas;
-    renderPage(pageWith(paper, object, Rect{0, 0, 100, 18.89765}, "ARQUIVO: LOTE     DATA: 05/03/24"), 1, canvas);
+    renderPage(
+        pageWith(paper, object, Rect{0, 0, 100, 18.89765}, "ARQUIVO: LOTE     DATA: 05/03/24"), 1,
+        canvas);
     ASSERT_EQ(canvas.texts.size(), 2u); // 16 characters per line at most
     EXPECT_EQ(canvas.texts[0].text, "ARQUIVO: LOTE");
     EXPECT_EQ(canvas.texts[1].text, "DATA: 05/03/24");

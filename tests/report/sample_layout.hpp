@@ -30,7 +30,8 @@ inline Band band(BandKind kind, std::string name, Unit height, std::vector<Repor
 }
 
 inline MemoView dataMemo(std::string field, Unit left) {
-    MemoView m = memo("frxDBDataset1" + field, left, 0, 94.48825L, "[frxDBDataset1.\"" + field + "\"]");
+    MemoView m =
+        memo("frxDBDataset1" + field, left, 0, 94.48825L, "[frxDBDataset1.\"" + field + "\"]");
     m.dataSet = "frxDBDataset1";
     m.dataField = std::move(field);
     return m;
@@ -43,20 +44,23 @@ inline Layout sampleLayout(bool withSummary = true) {
     layout.variables.add({"New Variable1", std::nullopt});
     ReportPage page;
     page.objects.emplace_back(memo("Memo1", 168.85838L, 0, 549.25232L, "RELATÓRIO DE PESAGENS"));
-    page.bands.push_back(band(BandKind::ReportTitle, "ReportTitle1", 117.16543L,
-                              {memo("Memo3", 188.75603L, 35.67718L, 491.3389L, "[New Variable1]")}));
+    page.bands.push_back(
+        band(BandKind::ReportTitle, "ReportTitle1", 117.16543L,
+             {memo("Memo3", 188.75603L, 35.67718L, 491.3389L, "[New Variable1]")}));
     page.bands.push_back(band(BandKind::PageHeader, "PageHeader1", 18.89765L,
                               {memo("Memo6", 0, 0, 718.1107L, "IDENTIFICAÇÃO:     PESO:")}));
-    Band data = band(BandKind::MasterData, "MasterData1", 18.89765L,
-                     {dataMemo("ID", 30.811225L), dataMemo("PESO", 148.73253L), dataMemo("VALOR", 355.05535L)});
+    Band data = band(
+        BandKind::MasterData, "MasterData1", 18.89765L,
+        {dataMemo("ID", 30.811225L), dataMemo("PESO", 148.73253L), dataMemo("VALOR", 355.05535L)});
     data.dataSet = "frxDBDataset1";
     page.bands.push_back(std::move(data));
     if (withSummary) {
         page.bands.push_back(band(BandKind::ReportSummary, "ReportSummary1", 22.67718L,
                                   {memo("Memo5", 0, 0, 718.1107L, "Final do arquivo")}));
     }
-    page.bands.push_back(band(BandKind::PageFooter, "PageFooter1", 22.67718L,
-                              {memo("Memo7", 0, 0, 718.1107L, "Página: [Page#] de [TotalPages#]")}));
+    page.bands.push_back(
+        band(BandKind::PageFooter, "PageFooter1", 22.67718L,
+             {memo("Memo7", 0, 0, 718.1107L, "Página: [Page#] de [TotalPages#]")}));
     layout.page = std::move(page);
     return layout;
 }
