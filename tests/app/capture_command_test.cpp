@@ -194,7 +194,12 @@ TEST_F(CaptureCommand, APortThatDoesNotOpenGivesTheMessageAndNoDialog) {
     startWithModel(1, "/dev/vezu-no-such-port");
     conectar();
 
-    EXPECT_EQ(ui_.messages, std::vector<QString>{QString::fromUtf8(kCannotOpenPort)});
+    // The message keeps its first line and gives the reason on a second one.
+    ASSERT_EQ(ui_.messages.size(), 1u);
+    const QStringList lines = ui_.messages[0].split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], QString::fromUtf8(kCannotOpenPort));
+    EXPECT_FALSE(lines[1].isEmpty());
     EXPECT_TRUE(ui_.errors.empty());
     EXPECT_TRUE(shown_.empty());
     expectIdle();
@@ -230,8 +235,11 @@ TEST_F(CaptureCommand, TheOtherSideClosingMidCaptureKeepsWhatCame) {
                   return true;
               }});
 
+    // A vanished indicator is said, never taken for a whole listing.
     EXPECT_TRUE(ui_.errors.empty());
-    EXPECT_EQ(shown_.back(), (Shown{kReceived, false}));
+    EXPECT_EQ(shown_.back(), (Shown{QString::fromUtf8(kDeviceDisconnected.data(),
+                                                      qsizetype(kDeviceDisconnected.size())),
+                                    false}));
     expectIdle();
     EXPECT_EQ(bytesOf(captureFile()), kLotA + "\r\n");
     EXPECT_EQ(princ().store().C(), 1);
