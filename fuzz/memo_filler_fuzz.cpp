@@ -1,7 +1,7 @@
 #include <string>
-#include <vector>
 
 #include "data/weighing_store.hpp"
+#include "report/error_list.hpp"
 #include "report/memo_filler.hpp"
 
 using namespace vezu;
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     variables.set("Lote", "'Arquivo: LOTE01'");
     variables.set("Quant", "'QUANT.: 25'");
     variables.set("Nested", "[Lote]");
-    std::vector<std::string> errors;
+    ErrorList errors;
     const FormatSettings fs;
     ExpressionContext context{
         variables,
